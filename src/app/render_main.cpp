@@ -1,0 +1,159 @@
+// orvenza-render: draws a hat without a window, to a PNG (the screen chart) or a PDF (the printed
+// sheets at full scale), from the fresh-start settings changed by --set KEY=VALUE options.
+
+#include "document/HatDocument.h"
+#include "render/PdfPrinterCanvas.h"
+#include "render/RedrawChart.h"
+#include "settings/ApplySetting.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int ExitProblem = 2;
+
+struct Options {
+    QList<QPair<QString, QString>> sets;
+    std::optional<int16_t> paperIndex;
+    int dpi = 600;
+    QString out;
+};
+
+const char Usage[] =
+    "usage: orvenza-render [--set KEY=VALUE]... [--paper A4|B4|A3] [--dpi N] --out FILE.png|FILE.pdf\n";
+
+[[noreturn]] void Fail(const QString& message)
+{
+    std::fprintf(stderr, "orvenza-render: %s\n", message.toUtf8().constData());
+    std::exit(ExitProblem);
+}
+
+// Takes the value of an option given either as "--name value" or "--name=value".
+QString OptionValue(const QStringList& args, int& i, const QString& name)
+{
+    const QString& arg = args[i];
+    if (arg.startsWith(name + QLatin1Char('=')))
+        return arg.mid(name.size() + 1);
+    if (i + 1 >= args.size())
+        Fail(QStringLiteral("%1 needs a value").arg(name));
+    return args[++i];
+}
+
+Options ParseOptions(const QStringList& args)
+{
+    Options o;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const QString name = arg.section(QLatin1Char('='), 0, 0);
+        if (name == QLatin1String("--set")) {
+            const QString kv = OptionValue(args, i, name);
+            const int eq = kv.indexOf(QLatin1Char('='));
+            if (eq <= 0)
+                Fail(QStringLiteral("--set needs KEY=VALUE, got \"%1\"").arg(kv));
+            o.sets.append({kv.left(eq), kv.mid(eq + 1)});
+        } else if (name == QLatin1String("--paper")) {
+            static const QStringList papers = {QStringLiteral("A4"), QStringLiteral("B4"), QStringLiteral("A3")};
+            const QString paper = OptionValue(args, i, name);
+            const int index = static_cast<int>(papers.indexOf(paper.toUpper()));
+            if (index < 0)
+                Fail(QStringLiteral("--paper must be A4, B4 or A3, got \"%1\"").arg(paper));
+            o.paperIndex = static_cast<int16_t>(index);
+        } else if (name == QLatin1String("--dpi")) {
+            const QString value = OptionValue(args, i, name);
+            bool ok = false;
+            o.dpi = value.toInt(&ok);
+            if (!ok || o.dpi < 72 || o.dpi > 2400)
+                Fail(QStringLiteral("--dpi must be a whole number from 72 to 2400, got \"%1\"").arg(value));
+        } else if (name == QLatin1String("--out")) {
+            o.out = OptionValue(args, i, name);
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(Usage, stdout);
+            std::exit(0);
+        } else {
+            Fail(QStringLiteral("unknown option \"%1\"\n%2").arg(arg, QString::fromLatin1(Usage).trimmed()));
+        }
+    }
+    if (o.out.isEmpty())
+        Fail(QStringLiteral("--out FILE.png or FILE.pdf is required"));
+    if (!o.out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+        && !o.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        Fail(QStringLiteral("--out must end in .png or .pdf: \"%1\"").arg(o.out));
+    return o;
+}
+
+void ApplySets(orv::HatDocument& doc, const Options& o)
+{
+    for (const auto& [key, value] : o.sets) {
+        const orv::ApplyResult r = orv::ApplySettingValue(doc.controls, doc.settings, doc.sites, key, value);
+        if (r.kind == orv::ApplyResult::UnknownKey)
+            Fail(QStringLiteral("unknown setting key \"%1\"").arg(key));
+        if (r.kind == orv::ApplyResult::Failed)
+            Fail(QStringLiteral("bad value \"%1\" for %2: %3").arg(value, key, r.message));
+    }
+    if (o.paperIndex)
+        doc.PrintPaperIndex = *o.paperIndex;
+}
+
+// Refuses the output when a data file was missing or malformed: the chart would be incomplete.
+void FailOnProblems(const orv::HatDocument& doc, const QString& out)
+{
+    if (doc.problems.Empty())
+        return;
+    QFile::remove(out);
+    Fail(doc.problems.Messages().join(QLatin1Char(' ')));
+}
+
+void RenderPng(orv::HatDocument& doc, const QString& out)
+{
+    doc.printing = false;
+    orv::RedrawChart(doc, true);
+    FailOnProblems(doc, out);
+    if (!doc.screen.Image().save(out, "PNG")) {
+        QFile::remove(out);
+        Fail(QStringLiteral("cannot write \"%1\"").arg(out));
+    }
+}
+
+void RenderPdf(orv::HatDocument& doc, const QString& out, int dpi)
+{
+    bool written = false;
+    {
+        orv::PdfPrinterCanvas pdf(out, dpi);
+        doc.printer = &pdf;
+        doc.printing = true;
+        orv::RedrawChart(doc, true);
+        doc.printer = nullptr;
+        written = pdf.Finish() && pdf.PageCount() > 0;
+    }
+    FailOnProblems(doc, out);
+    if (!written) {
+        QFile::remove(out);
+        Fail(QStringLiteral("cannot write \"%1\"").arg(out));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const Options options = ParseOptions(QCoreApplication::arguments());
+
+    orv::HatDocument doc(QCoreApplication::applicationDirPath());
+    if (!doc.Initialise(QDate::currentDate()))
+        Fail(doc.data.MissingMessage(QString::fromLatin1(orv::SiteTable::FileName)));
+    ApplySets(doc, options);
+
+    if (options.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        RenderPdf(doc, options.out, options.dpi);
+    else
+        RenderPng(doc, options.out);
+    return 0;
+}

@@ -1,0 +1,21 @@
+#include "document/HatDocument.h"
+
+namespace orv {
+
+HatDocument::HatDocument(QString programDir) : data(std::move(programDir)) {}
+
+bool HatDocument::Initialise(QDate today)
+{
+    const bool loaded = sites.LoadSiteTable(data);
+    InitialiseSettingControls(controls, sites, today);
+    return loaded;
+}
+
+Canvas& HatDocument::CurrentCanvas()
+{
+    if (printing && printer)
+        return *printer;
+    return screen;
+}
+
+} // namespace orv

@@ -1,0 +1,56 @@
+#pragma once
+// One open hat: the control state and the settings read from it, the site table, the chart's
+// geometry and surfaces, and what a redraw reports. The main window and the headless renderer
+// each own one.
+
+#include "render/ChartGeometry.h"
+#include "render/DataFolder.h"
+#include "render/ScreenCanvas.h"
+#include "settings/HatSettings.h"
+#include "settings/SettingControls.h"
+#include "settings/SiteTable.h"
+
+namespace orv {
+
+struct ScrollBar {
+    int minimum = 0;
+    int maximum = 0;
+    int value = 0;
+};
+
+// The container the screen chart is shown in, and its scroll bars.
+struct ChartViewport {
+    int containerWidth = 0;
+    int containerHeight = 0;
+    ScrollBar horizontal;
+    ScrollBar vertical;
+};
+
+class HatDocument {
+public:
+    explicit HatDocument(QString programDir);
+
+    // Loads the site table and fills every control with its fresh-start default. False when
+    // the site file opens nowhere.
+    bool Initialise(QDate today);
+
+    DataFolder data;
+    SiteTable sites;
+    SettingControls controls;
+    HatSettings settings;
+    ChartGeometry geometry;
+
+    bool printing = false;
+    ScreenCanvas screen;
+    Canvas* printer = nullptr; // the printer surface while printing
+    ChartViewport viewport;
+    ProblemLog problems;
+
+    int16_t PrintPaperIndex = 0;
+    bool LoadPending = false;
+    bool Undoing = false;
+
+    Canvas& CurrentCanvas();
+};
+
+} // namespace orv

@@ -1,0 +1,114 @@
+#include "render/RedrawChart.h"
+
+#include "astro/Numeric.h"
+#include "document/HatDocument.h"
+#include "layers/HatOutline.h"
+
+namespace orv {
+
+namespace {
+
+void SetScrollBar(ScrollBar& bar, double pictureExtent, int containerExtent)
+{
+    bar.minimum = 0;
+    const int d = Round32(pictureExtent - containerExtent);
+    if (d < 1) {
+        bar.maximum = 0;
+        bar.value = 0;
+    } else {
+        bar.maximum = d;
+        bar.value = Round32(d / 2.0);
+    }
+}
+
+// Screen: one sheet whatever the paper, 38 pixels per centimetre, the picture sized to the hat
+// and centred in its container by the scroll bars.
+void SetUpScreen(HatDocument& doc)
+{
+    ChartGeometry& g = doc.geometry;
+    g.sheetCount = 1;
+    g.hatRadius = g.radiusCm * ScreenPixelsPerCm;
+    g.rimMargin = ScreenRimMargin;
+    doc.screen.DrawWidth = 1;
+    doc.screen.ScaleMode = 3;
+    const int w = 2 * (g.hatRadius + g.rimMargin + 5);
+    const double h = w * 1.414;
+    doc.screen.Resize(w, Round32(h));
+    SetScrollBar(doc.viewport.vertical, h, doc.viewport.containerHeight);
+    SetScrollBar(doc.viewport.horizontal, w, doc.viewport.containerWidth);
+}
+
+void SetUpPrinter(HatDocument& doc)
+{
+    ChartGeometry& g = doc.geometry;
+    Canvas& printer = doc.CurrentCanvas();
+    const double t = printer.TwipsPerPixelX();
+    g.hatRadius = Round32(g.radiusCm * 567 / t);
+    g.rimMargin = Round16(283.5 / t);
+    printer.DrawWidth = 2;
+    printer.ScaleMode = 3;
+}
+
+// The white preset of the disc colour; a custom colour that happens to be white does not count.
+bool WhiteDiscSelected(const SettingControls& controls)
+{
+    const ColourGroup& disc = controls.Group(ColourKey::RColor);
+    return disc.selected >= 0 && disc.selected < static_cast<int>(disc.presets.size())
+        && QLatin1String(disc.presets[disc.selected].name) == QLatin1String("OptionR_white");
+}
+
+SiteLegend SiteLegendOf(const HatDocument& doc)
+{
+    const int p = doc.settings.KansokuKen;
+    const SiteRecord& entry = doc.sites.Record(p, doc.settings.KansokuShi);
+    return {doc.sites.Record(p, 0).name, entry.name, entry.coordinateText};
+}
+
+void DrawSheet(HatDocument& doc, int16_t sheet)
+{
+    Canvas& canvas = doc.CurrentCanvas();
+    ChartGeometry& g = doc.geometry;
+    const HatSettings& s = doc.settings;
+    if (doc.printing)
+        canvas.SetPaper(g.paperCode, g.paperOrientation);
+    PlaceSheetCentre(g, sheet);
+    const LayerContext ctx{canvas, g, s, doc.printing};
+
+    DrawHatDisc(ctx, WhiteDiscSelected(doc.controls));
+    if (s.Fkodo)
+        DrawAltitudeCircles(ctx);
+    if (s.Fhoi)
+        DrawAzimuthLines(ctx, sheet);
+    DrawOutlineAndLegends(ctx, SiteLegendOf(doc));
+
+    if (doc.printing)
+        canvas.EndDoc();
+}
+
+} // namespace
+
+void RedrawChart(HatDocument& doc, bool /*fullFlag*/)
+{
+    ReadSettingsFromControls(doc.controls, doc.settings);
+    doc.problems.Clear();
+
+    ChartGeometry& g = doc.geometry;
+    const PaperLayout paper = LookUpPaper(doc.settings.RR0, doc.PrintPaperIndex);
+    g.radiusCm = paper.radiusCm;
+    g.sheetCount = paper.sheetCount;
+    g.paperCode = paper.paperCode;
+    g.paperOrientation = paper.paperOrientation;
+    g.glueHalfAngle = doc.settings.glueHalfAngle;
+
+    if (doc.printing)
+        SetUpPrinter(doc);
+    else
+        SetUpScreen(doc);
+
+    for (int16_t sheet = 1; sheet <= g.sheetCount; ++sheet) {
+        g.sheetIndex = sheet;
+        DrawSheet(doc, sheet);
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,41 @@
+#pragma once
+// The screen chart: an image in pixels at 15 twips per pixel (96 dpi) with a white background and
+// black text colour. It keeps whatever was drawn on it until something covers it or it is cleared.
+
+#include "render/PainterCanvas.h"
+
+#include <QPainter>
+#include <memory>
+
+namespace orv {
+
+class ScreenCanvas : public PainterCanvas {
+public:
+    static constexpr double TwipsPerPixel = 15;
+    static constexpr int DotsPerMetre = 3780; // 96 dpi
+
+    ScreenCanvas();
+    ~ScreenCanvas() override;
+
+    double TwipsPerPixelX() const override { return TwipsPerPixel; }
+    void Cls() override;
+
+    // Changes the picture's size; what was drawn stays in place, new area is background.
+    void Resize(int width, int height);
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+
+    // The picture as it stands now.
+    const QImage& Image();
+
+protected:
+    QPainter* Painter() override;
+
+private:
+    void EndPainting();
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+};
+
+} // namespace orv

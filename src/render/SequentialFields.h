@@ -1,0 +1,38 @@
+#pragma once
+// Reader of comma-separated sequential fields, the way every data file and hat file is read:
+// a field ends at a comma or a line end, leading blanks are skipped, and a field that begins with
+// a double quote runs to the closing quote, so commas inside it belong to the field. A record is
+// simply the next n fields; line breaks do not matter. Works on Shift-JIS bytes directly (no
+// Shift-JIS trail byte is a comma, quote, blank or line end).
+
+#include <QByteArray>
+#include <QString>
+
+namespace orv {
+
+class SequentialFields {
+public:
+    explicit SequentialFields(QByteArray data, bool doubledQuotes = false);
+
+    // True when nothing but blanks and line ends is left.
+    bool AtEnd() const;
+
+    // The next field as raw bytes, or false past the end of the data.
+    bool NextRaw(QByteArray& field);
+    // The next field decoded from Shift-JIS.
+    bool NextText(QString& field);
+    // The next numeric field: it ends at a comma, a blank or a line end. ok is false when the
+    // field does not hold a number at all.
+    bool NextNumber(double& value, bool* ok = nullptr);
+
+private:
+    void SkipBlanks();
+    void SkipFieldEnd();
+    bool AtLineEnd() const;
+
+    QByteArray data_;
+    qsizetype pos_ = 0;
+    bool doubledQuotes_ = false;
+};
+
+} // namespace orv

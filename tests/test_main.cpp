@@ -1,12 +1,12 @@
-// Test entry point: a GUI application object (offscreen) so that fonts and painting work.
-#include <QGuiApplication>
+// Test entry point: an application object (offscreen) so that fonts and painting work.
+#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -81,6 +81,8 @@ void DrawSheet(HatDocument& doc, int16_t sheet)
         DrawAzimuthLines(ctx, sheet);
     DrawOutlineAndLegends(ctx, SiteLegendOf(doc));
 
+    // User overlays: after an open or an undo on the screen; lines, texts and stamps on paper.
+
     if (doc.printing)
         canvas.EndDoc();
 }

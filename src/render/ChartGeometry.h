@@ -38,5 +38,6 @@ void PlaceSheetCentre(ChartGeometry& geometry, int16_t sheet);
 // Screen scale: 38 pixels per centimetre and a 19-pixel rim band.
 inline constexpr int ScreenPixelsPerCm = 38;
 inline constexpr int ScreenRimMargin = 19;
+inline constexpr int TwoSheetScreenRadiusCm = 14;
 
 } // namespace orv

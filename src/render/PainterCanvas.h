@@ -15,8 +15,8 @@ public:
     void DrawCircle(double x, double y, double radius, const CircleStyle& style) override;
     void PSet(double x, double y, Colour colour) override;
     void Print(const QString& text) override;
-    void PaintPicture(const QImage& picture, double x, double y, std::optional<double> width,
-                      std::optional<double> height) override;
+    void PaintPicture(const QImage& picture, double x, double y, std::optional<double> width = {},
+                      std::optional<double> height = {}) override;
     void TextOut(const FontRequest& font, int x, int y, const QString& text) override;
     void Polygon(const std::vector<QPoint>& points, Colour brush) override;
 

@@ -2,7 +2,12 @@
 
 #include "astro/Numeric.h"
 #include "document/HatDocument.h"
+#include "layers/Figures.h"
 #include "layers/HatOutline.h"
+#include "layers/MilkyWay.h"
+#include "layers/Names.h"
+#include "layers/SkyData.h"
+#include "layers/StarDiscs.h"
 
 namespace orv {
 
@@ -22,12 +27,14 @@ void SetScrollBar(ScrollBar& bar, double pictureExtent, int containerExtent)
 }
 
 // Screen: one sheet whatever the paper, 38 pixels per centimetre, the picture sized to the hat
-// and centred in its container by the scroll bars.
+// and centred in its container by the scroll bars. A two-sheet layout is shown whole on one
+// picture at the radius of "A4横×2" (14 cm, 532 pixels), as wide as the screen picture gets.
 void SetUpScreen(HatDocument& doc)
 {
     ChartGeometry& g = doc.geometry;
+    const int32_t screenCm = g.sheetCount == 2 ? std::min<int32_t>(g.radiusCm, TwoSheetScreenRadiusCm) : g.radiusCm;
     g.sheetCount = 1;
-    g.hatRadius = g.radiusCm * ScreenPixelsPerCm;
+    g.hatRadius = screenCm * ScreenPixelsPerCm;
     g.rimMargin = ScreenRimMargin;
     doc.screen.DrawWidth = 1;
     doc.screen.ScaleMode = 3;
@@ -64,7 +71,27 @@ SiteLegend SiteLegendOf(const HatDocument& doc)
     return {doc.sites.Record(p, 0).name, entry.name, entry.coordinateText};
 }
 
-void DrawSheet(HatDocument& doc, int16_t sheet)
+// The date, time and site every sky layer of a redraw is computed for.
+struct SkyPlace {
+    ObservationTime time;
+    double longitude;
+    double latitude;
+};
+
+SkyPlace SkyPlaceOf(const HatDocument& doc)
+{
+    const HatSettings& s = doc.settings;
+    const SiteRecord& site = doc.sites.Record(s.KansokuKen, s.KansokuShi);
+    return {{s.Year, s.Month, s.Day, s.Hour, s.Minute}, site.longitude, site.latitude};
+}
+
+ChartList Project(const SkyPlace& place, const CatalogueList& catalogue, const ChartGeometry& g)
+{
+    return ProjectHorizontalList(ComputeHorizontalList(place.time, place.longitude, place.latitude, catalogue),
+                                 g.hatRadius, g.glueHalfAngle);
+}
+
+void DrawSheet(HatDocument& doc, int16_t sheet, bool fullFlag)
 {
     Canvas& canvas = doc.CurrentCanvas();
     ChartGeometry& g = doc.geometry;
@@ -74,11 +101,29 @@ void DrawSheet(HatDocument& doc, int16_t sheet)
     PlaceSheetCentre(g, sheet);
     const LayerContext ctx{canvas, g, s, doc.printing};
 
+    const SkyPlace place = SkyPlaceOf(doc);
+
     DrawHatDisc(ctx, WhiteDiscSelected(doc.controls));
+    if (s.Fmilky)
+        if (const auto samples = LoadMilkyWay(doc.data, doc.problems))
+            DrawMilkyWay(ctx, Project(place, *samples, g));
     if (s.Fkodo)
         DrawAltitudeCircles(ctx);
     if (s.Fhoi)
         DrawAzimuthLines(ctx, sheet);
+
+    // The star table is read, converted and projected on every sheet; figures and names use it.
+    const CatalogueList catalogue = LoadStarCatalogue(doc.data, doc.problems).value_or(CatalogueList(1));
+    const HorizontalList horizontal = ComputeHorizontalList(place.time, place.longitude, place.latitude, catalogue);
+    const ChartList stars = ProjectHorizontalList(horizontal, g.hatRadius, g.glueHalfAngle);
+    if (s.Fdaisan || s.Fsen)
+        if (const auto figures = LoadFigures(doc.data, s.Fedo, doc.problems))
+            DrawFigures(ctx, *figures, stars);
+    DrawStarDiscs(ctx, stars);
+    if (s.Fmei)
+        if (const auto names = LoadNames(doc.data, s.Fedo, doc.problems))
+            DrawNames(ctx, fullFlag, *names, stars, horizontal);
+
     DrawOutlineAndLegends(ctx, SiteLegendOf(doc));
 
     // User overlays: after an open or an undo on the screen; lines, texts and stamps on paper.
@@ -89,7 +134,7 @@ void DrawSheet(HatDocument& doc, int16_t sheet)
 
 } // namespace
 
-void RedrawChart(HatDocument& doc, bool /*fullFlag*/)
+void RedrawChart(HatDocument& doc, bool fullFlag)
 {
     ReadSettingsFromControls(doc.controls, doc.settings);
     doc.problems.Clear();
@@ -109,7 +154,7 @@ void RedrawChart(HatDocument& doc, bool /*fullFlag*/)
 
     for (int16_t sheet = 1; sheet <= g.sheetCount; ++sheet) {
         g.sheetIndex = sheet;
-        DrawSheet(doc, sheet);
+        DrawSheet(doc, sheet, fullFlag);
     }
 }
 

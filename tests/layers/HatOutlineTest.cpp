@@ -1,0 +1,86 @@
+#include "layers/HatOutline.h"
+#include "support/LayerFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+using orv::test::LayerFixture;
+
+TEST(DrawHatDisc, GlueTabLinesAndDiscColours)
+{
+    LayerFixture f(0);
+    DrawHatDisc(f.Context(), true);
+    EXPECT_TRUE(f.canvas.CallsOf(QStringLiteral("Line")).isEmpty()); // no glue tab, no azimuth lines
+    f.settings.Fhoi = true;
+    DrawHatDisc(f.Context(), true);
+    EXPECT_EQ(f.canvas.CallsOf(QStringLiteral("Line")).size(), 2);
+
+    LayerFixture black(60);
+    black.settings.RColor = Black;
+    DrawHatDisc(black.Context(), false);
+    const QStringList calls = black.canvas.Calls();
+    EXPECT_EQ(calls[0], QStringLiteral("Circle 362 474 342 cFFFFFF fill000000 w1 s0"));
+    EXPECT_TRUE(calls[1].startsWith(QStringLiteral("Line 362 474 ")));
+    EXPECT_TRUE(calls[1].contains(QStringLiteral("cFFFFFF")));
+}
+
+TEST(DrawAzimuthLines, SheetsShareTheLinesByTheirRimEnd)
+{
+    LayerFixture one;
+    DrawAzimuthLines(one.Context(), 1);
+    const int all = static_cast<int>(one.canvas.Calls().size());
+
+    LayerFixture two;
+    two.geometry.sheetCount = 2;
+    DrawAzimuthLines(two.Context(), 1);
+    const QStringList upper = two.canvas.Calls();
+    two.canvas.Clear();
+    DrawAzimuthLines(two.Context(), 2);
+    const QStringList lower = two.canvas.Calls();
+    EXPECT_EQ(upper.size() + lower.size(), all);
+    EXPECT_FALSE(upper.isEmpty());
+    EXPECT_FALSE(lower.isEmpty());
+    // North, west and east are solid: one call each; north (y1 = centre) belongs to sheet 1.
+    EXPECT_TRUE(upper.contains(QStringLiteral("Line 343 474 20 474 c000000 w1 s0")));
+}
+
+TEST(DrawAltitudeCircles, EightDashedCirclesLeaveTheGlueTabOpen)
+{
+    LayerFixture f(0);
+    DrawAltitudeCircles(f.Context(true));
+    const QStringList calls = f.canvas.Calls();
+    EXPECT_GT(calls.size(), 100);
+    EXPECT_TRUE(calls[0].startsWith(QStringLiteral("Line 400 474 ")));         // radius 38 at angle 0
+    EXPECT_TRUE(calls[0].endsWith(QStringLiteral("w2 s0")));                  // Lwidth on paper
+}
+
+TEST(DrawOutlineAndLegends, RimTextAndPlanetLegend)
+{
+    LayerFixture f;
+    f.settings.Year = 2026;
+    f.settings.Month = 9;
+    f.settings.Day = 6;
+    f.settings.KinColor = White;
+    f.settings.KaColor = 0x0000FF;
+    DrawOutlineAndLegends(f.Context(), {QStringLiteral("東京都"), QStringLiteral("千代田区"), QStringLiteral("E139.45.13.0 N35.41.38.0")});
+    const QStringList calls = f.canvas.Calls();
+    EXPECT_EQ(calls[0], QStringLiteral("Circle 362 474 361 c000000 w1 s0"));
+    EXPECT_EQ(calls[1], QStringLiteral("Circle 362 474 342 c000000 w1 s0"));
+    // North on the left, its glyph top towards the centre: escapement 270 degrees.
+    EXPECT_TRUE(calls.filter(QStringLiteral(" 北")).first().contains(QStringLiteral(" e2700 ")));
+    EXPECT_EQ(calls.filter(QStringLiteral(" 南")).size(), 2);
+    // A white Venus is drawn black in the legend; Mars keeps its red.
+    const QStringList arcs = f.canvas.CallsOf(QStringLiteral("Circle")).filter(QStringLiteral("arc"));
+    EXPECT_TRUE(arcs.first().contains(QStringLiteral("c000000"))); // Venus's half ring
+    EXPECT_FALSE(f.canvas.CallsOf(QStringLiteral("Circle")).filter(QStringLiteral("c0000FF")).isEmpty());
+
+    // A two-digit month lengthens the date, and the credit moves along the rim with it.
+    const auto creditCall = [](const QStringList& c) { return c.filter(QStringLiteral(" V")).filter(QStringLiteral("TextOut")).first(); };
+    const QString before = creditCall(calls);
+    LayerFixture g;
+    g.settings.Year = 2026;
+    g.settings.Month = 12;
+    g.settings.Day = 16;
+    DrawOutlineAndLegends(g.Context(), {QStringLiteral("東京都"), QStringLiteral("千代田区"), QString()});
+    EXPECT_NE(creditCall(g.canvas.Calls()), before);
+}

@@ -1,7 +1,9 @@
 // orvenza-render: draws a hat without a window, to a PNG (the screen chart) or a PDF (the printed
-// sheets at full scale), from the fresh-start settings changed by --set KEY=VALUE options.
+// sheets at full scale), from the fresh-start settings or a hat file (--open) changed by
+// --set KEY=VALUE options; --save writes the resulting document as a hat file.
 
 #include "document/HatDocument.h"
+#include "document/HatFile.h"
 #include "render/PdfPrinterCanvas.h"
 #include "render/RedrawChart.h"
 #include "settings/ApplySetting.h"
@@ -22,10 +24,13 @@ struct Options {
     std::optional<int16_t> paperIndex;
     int dpi = 600;
     QString out;
+    QString open;
+    QString save;
 };
 
 const char Usage[] =
-    "usage: orvenza-render [--set KEY=VALUE]... [--paper A4|B4|A3] [--dpi N] --out FILE.png|FILE.pdf\n";
+    "usage: orvenza-render [--open FILE.orv] [--set KEY=VALUE]... [--paper A4|B4|A3] [--dpi N]\n"
+    "                      [--out FILE.png|FILE.pdf] [--save FILE.orv]   (--out or --save, or both)\n";
 
 [[noreturn]] void Fail(const QString& message)
 {
@@ -71,6 +76,12 @@ Options ParseOptions(const QStringList& args)
                 Fail(QStringLiteral("--dpi must be a whole number from 72 to 2400, got \"%1\"").arg(value));
         } else if (name == QLatin1String("--out")) {
             o.out = OptionValue(args, i, name);
+        } else if (name == QLatin1String("--open")) {
+            o.open = OptionValue(args, i, name);
+        } else if (name == QLatin1String("--save")) {
+            o.save = OptionValue(args, i, name);
+            if (o.save.isEmpty())
+                Fail(QStringLiteral("--save needs a file name"));
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             std::fputs(Usage, stdout);
             std::exit(0);
@@ -78,9 +89,9 @@ Options ParseOptions(const QStringList& args)
             Fail(QStringLiteral("unknown option \"%1\"\n%2").arg(arg, QString::fromLatin1(Usage).trimmed()));
         }
     }
-    if (o.out.isEmpty())
-        Fail(QStringLiteral("--out FILE.png or FILE.pdf is required"));
-    if (!o.out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+    if (o.out.isEmpty() && o.save.isEmpty())
+        Fail(QStringLiteral("--out FILE.png or FILE.pdf (or --save FILE.orv) is required"));
+    if (!o.out.isEmpty() && !o.out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
         && !o.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         Fail(QStringLiteral("--out must end in .png or .pdf: \"%1\"").arg(o.out));
     return o;
@@ -108,10 +119,33 @@ void FailOnProblems(const orv::HatDocument& doc, const QString& out)
     Fail(doc.problems.Messages().join(QLatin1Char(' ')));
 }
 
-void RenderPng(orv::HatDocument& doc, const QString& out)
+// Reads the hat file given by --open into the fresh document.
+void OpenHatFile(orv::HatDocument& doc, const QString& path)
+{
+    const QString failure = orv::LoadHatFile(doc, path);
+    if (!failure.isEmpty())
+        Fail(QStringLiteral("cannot open \"%1\": %2").arg(path, failure));
+}
+
+// Writes the document given by --save; a failure takes the rendered output away with it.
+void SaveHatFile(const orv::HatDocument& doc, const Options& o)
+{
+    const QString failure = orv::SaveHatFile(doc, o.save);
+    if (failure.isEmpty())
+        return;
+    if (!o.out.isEmpty())
+        QFile::remove(o.out);
+    Fail(QStringLiteral("cannot save \"%1\": %2").arg(o.save, failure));
+}
+
+// The screen chart; after --open it is drawn as the open's redraw draws it, with the loaded
+// texts and lines.
+void RenderPng(orv::HatDocument& doc, const QString& out, bool opened)
 {
     doc.printing = false;
+    doc.LoadPending = opened;
     orv::RedrawChart(doc, true);
+    doc.LoadPending = false;
     FailOnProblems(doc, out);
     if (!doc.screen.Image().save(out, "PNG")) {
         QFile::remove(out);
@@ -149,11 +183,15 @@ int main(int argc, char** argv)
     orv::HatDocument doc(QCoreApplication::applicationDirPath());
     if (!doc.Initialise(QDate::currentDate()))
         Fail(doc.data.MissingMessage(QString::fromLatin1(orv::SiteTable::FileName)));
+    if (!options.open.isEmpty())
+        OpenHatFile(doc, options.open);
     ApplySets(doc, options);
 
     if (options.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         RenderPdf(doc, options.out, options.dpi);
-    else
-        RenderPng(doc, options.out);
+    else if (!options.out.isEmpty())
+        RenderPng(doc, options.out, !options.open.isEmpty());
+    if (!options.save.isEmpty())
+        SaveHatFile(doc, options);
     return 0;
 }

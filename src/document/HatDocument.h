@@ -3,6 +3,8 @@
 // geometry and surfaces, and what a redraw reports. The main window and the headless renderer
 // each own one.
 
+#include "document/Overlays.h"
+#include "document/PendingRequests.h"
 #include "render/ChartGeometry.h"
 #include "render/DataFolder.h"
 #include "render/ScreenCanvas.h"
@@ -49,6 +51,11 @@ public:
     int16_t PrintPaperIndex = 0;
     bool LoadPending = false;
     bool Undoing = false;
+
+    // The user's texts, lines and stamps, their counters and the undo log.
+    Overlays overlays;
+    // The save and open requests waiting for the next pointer move over the chart.
+    PendingRequests requests;
 
     Canvas& CurrentCanvas();
 };

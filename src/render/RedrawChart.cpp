@@ -5,7 +5,9 @@
 #include "layers/Figures.h"
 #include "layers/HatOutline.h"
 #include "layers/MilkyWay.h"
+#include "layers/Moon.h"
 #include "layers/Names.h"
+#include "layers/Planets.h"
 #include "layers/SkyData.h"
 #include "layers/StarDiscs.h"
 
@@ -111,6 +113,8 @@ void DrawSheet(HatDocument& doc, int16_t sheet, bool fullFlag)
         DrawAltitudeCircles(ctx);
     if (s.Fhoi)
         DrawAzimuthLines(ctx, sheet);
+    if (s.Fmoon)
+        DrawMoon(ctx, doc.data, doc.problems, place.time, place.longitude, place.latitude);
 
     // The star table is read, converted and projected on every sheet; figures and names use it.
     const CatalogueList catalogue = LoadStarCatalogue(doc.data, doc.problems).value_or(CatalogueList(1));
@@ -125,8 +129,19 @@ void DrawSheet(HatDocument& doc, int16_t sheet, bool fullFlag)
             DrawNames(ctx, fullFlag, *names, stars, horizontal);
 
     DrawOutlineAndLegends(ctx, SiteLegendOf(doc));
+    const struct {
+        bool on;
+        Planet planet;
+        Colour colour;
+    } planets[4] = {{s.Fkinse, Planet::Venus, s.KinColor},
+                    {s.Fkase, Planet::Mars, s.KaColor},
+                    {s.Fmokuse, Planet::Jupiter, s.MokuColor},
+                    {s.Fdose, Planet::Saturn, s.DoColor}};
+    for (const auto& p : planets)
+        if (p.on)
+            DrawPlanet(ctx, doc.data, doc.problems, p.planet, p.colour, place.time, place.longitude, place.latitude);
 
-    // User overlays: after an open or an undo on the screen; lines, texts and stamps on paper.
+    DrawOverlays(doc, canvas);
 
     if (doc.printing)
         canvas.EndDoc();

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #ifdef ORVENZA_HAVE_ERFA
@@ -126,6 +127,8 @@ struct PlanetCase {
     const char* name;
     int erfaPlanet;
 };
+
+void PrintTo(const PlanetCase& c, std::ostream* os) { *os << c.name; }
 
 class PlanetSeriesAccuracy : public ::testing::TestWithParam<PlanetCase> {};
 

@@ -1,0 +1,90 @@
+#include "document/PendingRequests.h"
+
+#include "document/HatDocument.h"
+#include "document/HatFile.h"
+#include "render/RedrawChart.h"
+
+namespace orv {
+
+namespace {
+
+QString CutAtNul(const QString& path)
+{
+    const qsizetype nul = path.indexOf(QChar(0));
+    return nul < 0 ? path : path.left(nul);
+}
+
+void Report(const RequestHooks& hooks, const QString& failure)
+{
+    if (!failure.isEmpty() && hooks.reportFailure)
+        hooks.reportFailure(failure);
+}
+
+// The save step: write, then return the request to idle whatever happened.
+bool RunSave(HatDocument& doc, const RequestHooks& hooks)
+{
+    PendingRequests& r = doc.requests;
+    const QString failure = SaveHatFile(doc, r.PendingSavePath);
+    r.SavePending = false;
+    r.PendingSavePath.clear();
+    Report(hooks, failure);
+    return failure.isEmpty();
+}
+
+} // namespace
+
+QString WithHatExtension(const QString& path)
+{
+    return path.endsWith(HatFileExtension, Qt::CaseSensitive) ? path : path + HatFileExtension;
+}
+
+void RequestSave(HatDocument& doc, const QString& chosenPath)
+{
+    PendingRequests& r = doc.requests;
+    r.PendingSavePath = CutAtNul(chosenPath);
+    if (r.PendingSavePath.isEmpty())
+        return;
+    r.PendingSavePath = WithHatExtension(r.PendingSavePath);
+    r.SavePending = true;
+}
+
+void RequestOpen(HatDocument& doc, const QString& chosenPath)
+{
+    doc.requests.PendingLoadPath = CutAtNul(chosenPath);
+    if (!doc.requests.PendingLoadPath.isEmpty())
+        doc.LoadPending = true;
+}
+
+bool SaveWaiting(const HatDocument& doc)
+{
+    return doc.requests.SavePending && !doc.requests.PendingSavePath.isEmpty();
+}
+
+bool OpenWaiting(const HatDocument& doc)
+{
+    return doc.LoadPending && !doc.requests.PendingLoadPath.isEmpty();
+}
+
+void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks)
+{
+    if (SaveWaiting(doc))
+        RunSave(doc, hooks);
+    if (OpenWaiting(doc)) {
+        Report(hooks, LoadHatFile(doc, doc.requests.PendingLoadPath));
+        doc.printing = false;
+        RedrawChart(doc, true);
+        if (hooks.screenRedrawn)
+            hooks.screenRedrawn();
+        doc.LoadPending = false;
+        doc.requests.PendingLoadPath.clear();
+    }
+    if (hooks.print)
+        hooks.print();
+}
+
+bool RunWaitingSaveBeforeExit(HatDocument& doc, const RequestHooks& hooks)
+{
+    return SaveWaiting(doc) ? RunSave(doc, hooks) : true;
+}
+
+} // namespace orv

@@ -1,0 +1,155 @@
+#include "document/PendingRequests.h"
+#include "render/RecordingCanvas.h"
+#include "settings/ApplySetting.h"
+#include "support/Fixtures.h"
+#include "HatFileTestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Hooks that write down what happened, in order.
+struct Journal {
+    QStringList events;
+    bool loadPendingDuringRedraw = false;
+    RequestHooks Hooks(HatDocument& doc)
+    {
+        return {[this](const QString& m) { events << "failure " + m; },
+                [this, &doc] {
+                    events << "redrawn";
+                    loadPendingDuringRedraw = doc.LoadPending;
+                },
+                [this] { events << "print"; }};
+    }
+};
+
+} // namespace
+
+TEST(SaveFlow, ExtensionIsAddedUnlessTheNameEndsInExactlyOrv)
+{
+    EXPECT_EQ(WithHatExtension("/u/sky"), "/u/sky.orv");
+    EXPECT_EQ(WithHatExtension("/u/sky.orv"), "/u/sky.orv");
+    EXPECT_EQ(WithHatExtension("/u/sky.ORV"), "/u/sky.ORV.orv");
+    EXPECT_EQ(WithHatExtension("/u/sky.orv.txt"), "/u/sky.orv.txt.orv");
+    auto doc = FreshDocument();
+    RequestSave(*doc, QStringLiteral("/u/sky") + QChar(0) + QStringLiteral("garbage"));
+    EXPECT_EQ(doc->requests.PendingSavePath, "/u/sky.orv");
+    EXPECT_TRUE(SaveWaiting(*doc));
+}
+
+TEST(SaveFlow, NothingIsWrittenBeforeThePointerMovesAndACancelWithdrawsTheSave)
+{
+    QTemporaryDir dir;
+    auto doc = FreshDocument();
+    Journal journal;
+    RequestSave(*doc, dir.filePath("sky"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("sky.orv")));
+    RunPendingRequests(*doc, journal.Hooks(*doc));
+    EXPECT_EQ(ReadAll(dir.filePath("sky.orv")), Saved(*doc));
+    EXPECT_FALSE(SaveWaiting(*doc));
+    QFile::remove(dir.filePath("sky.orv"));
+    RunPendingRequests(*doc, journal.Hooks(*doc)); // carried out once only
+    EXPECT_FALSE(QFile::exists(dir.filePath("sky.orv")));
+
+    RequestSave(*doc, dir.filePath("later.orv"));
+    RequestSave(*doc, QString()); // the chooser reopened and cancelled
+    RunPendingRequests(*doc, journal.Hooks(*doc));
+    EXPECT_FALSE(QFile::exists(dir.filePath("later.orv")));
+    EXPECT_EQ(journal.events, QStringList({"print", "print", "print"}));
+}
+
+TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
+{
+    QTemporaryDir dir;
+    const QString other = dir.filePath("other.orv");
+    {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(HatLines({"Fmilky, 0 ", "Text,loaded", "Tx, .5 ", "Ty, .5 ", "Tsize, 9 "}));
+    }
+    auto doc = FreshDocument(QDate(2026, 12, 7), {{"Fmilky", "1"}});
+    Journal journal;
+    RequestOpen(*doc, other);
+    RequestSave(*doc, dir.filePath("current"));
+    RunPendingRequests(*doc, journal.Hooks(*doc));
+
+    EXPECT_TRUE(ReadAll(dir.filePath("current.orv")).startsWith("Fmilky, 1 \r\n"));
+    EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 0);
+    EXPECT_TRUE(doc->settings.Fmilky == false); // the redraw read the loaded controls back
+    EXPECT_EQ(doc->overlays.UsrTexts[1].text, "loaded");
+    EXPECT_EQ(journal.events, QStringList({"redrawn", "print"}));
+    EXPECT_TRUE(journal.loadPendingDuringRedraw);
+    EXPECT_FALSE(doc->LoadPending);
+    EXPECT_TRUE(doc->requests.PendingLoadPath.isEmpty());
+    EXPECT_GT(doc->geometry.hatRadius, 0);
+}
+
+TEST(OpenFlow, FailedOpenIsReportedAndStillRedrawsWithWhatWasApplied)
+{
+    QTemporaryDir dir;
+    auto doc = FreshDocument();
+    Journal journal;
+    RequestOpen(*doc, QString());
+    EXPECT_FALSE(OpenWaiting(*doc));
+    RequestOpen(*doc, dir.filePath("missing.orv"));
+    RunPendingRequests(*doc, journal.Hooks(*doc));
+    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::FileNotFound, "redrawn", "print"}));
+    EXPECT_FALSE(OpenWaiting(*doc));
+}
+
+TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
+{
+    QTemporaryDir dir;
+    auto doc = FreshDocument();
+    Journal journal;
+    EXPECT_TRUE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc))); // nothing waiting
+    RequestSave(*doc, dir.filePath("last"));
+    RequestOpen(*doc, dir.filePath("last.orv"));
+    EXPECT_TRUE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
+    EXPECT_EQ(ReadAll(dir.filePath("last.orv")), Saved(*doc));
+    EXPECT_TRUE(journal.events.isEmpty()); // no redraw, no print
+    RequestSave(*doc, dir.filePath("no/folder/x"));
+    EXPECT_FALSE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
+    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::PathNotFound}));
+}
+
+TEST(Overlays, DrawnOnlyAfterOpenOrUndoOnScreenAndAlwaysOnPaper)
+{
+    auto doc = FreshDocument();
+    doc->geometry.hatRadius = 2000;
+    PlaceLine(doc->overlays, 2, 0.5, 0.25, 1, 1, 3, 0x0000FF);
+    PlaceText(doc->overlays, 1, QStringLiteral("星"), 0.25, 0.5, 24, 0x00FF00);
+    for (int i = 1; i <= 11; ++i)
+        doc->overlays.ChujiStamps[i] = {0.01 * i, 0.1, 0.05, 0.025, QStringLiteral("\\sandogasa_270.gif")};
+    doc->overlays.ChujiStamps[3].file = QStringLiteral("\\missing.gif");
+    RecordingCanvas canvas;
+
+    DrawOverlays(*doc, canvas);
+    EXPECT_TRUE(canvas.Calls().isEmpty());
+
+    doc->Undoing = true;
+    DrawOverlays(*doc, canvas);
+    EXPECT_EQ(canvas.Calls(), QStringList({"Print 500 1000 size24 c00FF00 星", "Line 1000 500 2000 2000 c0000FF w3 s0"}));
+
+    canvas.Clear();
+    doc->Undoing = false;
+    doc->printing = true;
+    DrawOverlays(*doc, canvas);
+    const QStringList calls = canvas.Calls();
+    ASSERT_EQ(calls.size(), 2 + 9); // stamps of slots 1 to 10, one image missing
+    EXPECT_TRUE(calls[0].startsWith("Line"));
+    EXPECT_TRUE(calls[1].startsWith("Print"));
+    EXPECT_EQ(calls[2], "PaintPicture 20 200 50 100");
+    EXPECT_EQ(calls.last(), "PaintPicture 200 200 50 100");
+}

@@ -1,0 +1,126 @@
+#pragma once
+// frmMain: the setting controls, the tool buttons and menus, and the chart. The widgets mirror the
+// document's control model both ways: a user's change is written into the model at once, and after
+// the model is set by the program (start, a loaded hat file) RefreshControls makes the widgets follow.
+
+#include "document/HatDocument.h"
+#include "document/PendingRequests.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QToolButton;
+
+namespace orv {
+
+class AboutBox;
+class ChartView;
+class HelpWindow;
+class ucClrComDlg;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The document has been initialised (site table loaded, controls at their defaults).
+    explicit MainWindow(std::unique_ptr<HatDocument> document, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    HatDocument& Document() { return *doc_; }
+    ChartView* Chart() const { return chart_; }
+    ucClrComDlg* ColourPicker() const { return picker_; }
+
+    // Widgets follow the control model: lists, check boxes, colour options and swatches.
+    void RefreshControls();
+    // The picture shown on the chart before the first redraw.
+    void ShowStartPicture();
+
+    // Shows the messages a redraw collected (missing or malformed data files); replaceable.
+    void SetProblemReporter(std::function<void(const QStringList&)> reporter) { reportProblems_ = std::move(reporter); }
+    // Asks whether to end the program; replaceable.
+    void SetExitQuestion(std::function<bool()> ask) { askExit_ = std::move(ask); }
+
+    static constexpr int DefaultWidth = 1280;
+    static constexpr int DefaultHeight = 900;
+    static constexpr int StartPictureX = 450;
+    static constexpr int StartPictureY = 350;
+
+public slots:
+    // Frame commands.
+    void BtnPrView_Click(); // 早見笠作図: draw the chart on the screen
+    void BtnHelp_Click();   // the help window at its contents
+    void mnuVer_Click();    // the version box
+    void BtnExit_Click();   // asks, then ends the program
+
+    // Commands of the file, print and overlay tools. The buttons and menu items are wired to these;
+    // they do nothing until their features are connected here.
+    void BtnSave_Click();
+    void BtnOpen_Click();
+    void BtnPrint_Click();
+    void BtnPrtset_Click();
+    void BtnCLS_Click();
+    void BtnUndo_Click();
+    void BtnText_Click();
+    void CheckLine_Click();
+    void mnuLine_Click();
+    void btnChuji_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ColourButtons {
+        QButtonGroup* group = nullptr;
+        std::vector<QRadioButton*> presets;
+        QRadioButton* spectral = nullptr;
+        QRadioButton* custom = nullptr;
+    };
+
+    void BuildMenus();
+    void BuildToolBar();
+    QWidget* BuildControlPanel();
+    QGroupBox* BuildColourFrame();
+    QComboBox* MakeList(ListKey key);
+    QCheckBox* MakeCheck(SwitchKey key, const QString& caption);
+    QToolButton* MakeToolButton(const QString& name, const QString& icon, const QString& tip,
+                                const QString& caption = {});
+
+    // One handler per kind of widget: user changes go into the model.
+    void OnListChanged(ListKey key, int index);
+    void OnCheckToggled(SwitchKey key, bool on);
+    void OnColourOptionClicked(ColourKey key, int option);
+
+    void RefreshList(ListKey key);
+    void RefreshColourGroup(ColourKey key);
+    void RefillMunicipalities();
+    void PaintSwatch(QAbstractButton* button, const QColor& colour);
+    void SyncViewport();
+    void ShowChart();
+    void Picture1_MouseMove();
+    RequestHooks Hooks();
+
+    std::unique_ptr<HatDocument> doc_;
+    ChartView* chart_ = nullptr;
+    ucClrComDlg* picker_ = nullptr;
+    std::array<QComboBox*, ListCount> lists_{};
+    std::array<QCheckBox*, SwitchCount> checks_{};
+    std::array<ColourButtons, ColourCount> colourButtons_{};
+    QToolButton* checkLine_ = nullptr;
+    QPointer<HelpWindow> help_;
+    QPointer<AboutBox> about_;
+    std::function<void(const QStringList&)> reportProblems_;
+    std::function<bool()> askExit_;
+};
+
+} // namespace orv

@@ -177,6 +177,11 @@ int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the renderer's own one-line reports only, not Qt's diagnostics.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "orvenza-render: %s\n", message.toUtf8().constData());
+    });
     QGuiApplication app(argc, argv);
     const Options options = ParseOptions(QCoreApplication::arguments());
 

@@ -6,6 +6,19 @@
 
 namespace orv {
 
+namespace {
+
+// The fields of a sky data file, or nothing (logged) when the file opens nowhere.
+std::optional<SequentialFields> OpenSkyFile(const DataFolder& folder, const QString& fileName, ProblemLog& log)
+{
+    const auto bytes = folder.ReadOrLog(fileName, log);
+    if (!bytes)
+        return std::nullopt;
+    return SequentialFields(*bytes);
+}
+
+} // namespace
+
 QString FixedText(const QString& text, int n)
 {
     return text.left(n).leftJustified(n, QLatin1Char(' '));
@@ -13,16 +26,13 @@ QString FixedText(const QString& text, int n)
 
 std::optional<CatalogueList> LoadStarCatalogue(const DataFolder& folder, ProblemLog& log)
 {
-    const auto bytes = folder.ReadOrLog(QStringLiteral("KOSEI.DAT"), log);
-    if (!bytes)
+    auto fields = OpenSkyFile(folder, QStringLiteral("KOSEI.DAT"), log);
+    if (!fields)
         return std::nullopt;
     CatalogueList table(StarCapacity + 1);
-    SequentialFields fields(*bytes);
     int count = 0;
-    while (!fields.AtEnd()) {
-        QString f[4];
-        for (QString& field : f)
-            fields.NextText(field);
+    while (!fields->AtEnd()) {
+        const QStringList f = fields->NextTexts(4);
         ++count;
         const int n = Round16(LeadingNumber(f[0]));
         if (n < 1 || n > StarCapacity)
@@ -35,19 +45,16 @@ std::optional<CatalogueList> LoadStarCatalogue(const DataFolder& folder, Problem
 
 std::optional<CatalogueList> LoadMilkyWay(const DataFolder& folder, ProblemLog& log)
 {
-    const auto bytes = folder.ReadOrLog(QStringLiteral("MILKYWAY.DAT"), log);
-    if (!bytes)
+    auto fields = OpenSkyFile(folder, QStringLiteral("MILKYWAY.DAT"), log);
+    if (!fields)
         return std::nullopt;
     CatalogueList table(MilkyWayCapacity + 1);
-    SequentialFields fields(*bytes);
     int count = 0;
-    while (!fields.AtEnd() && count < MilkyWayCapacity) {
-        QString ra, dec;
-        fields.NextText(ra);
-        fields.NextText(dec);
+    while (!fields->AtEnd() && count < MilkyWayCapacity) {
+        const QStringList f = fields->NextTexts(2);
         ++count;
-        table[count].rightAscension = FixedText(ra, 6);
-        table[count].declination = FixedText(dec, 5);
+        table[count].rightAscension = FixedText(f[0], 6);
+        table[count].declination = FixedText(f[1], 5);
     }
     table[0].magnitudeText = QString::number(count);
     return table;
@@ -55,14 +62,13 @@ std::optional<CatalogueList> LoadMilkyWay(const DataFolder& folder, ProblemLog& 
 
 std::optional<QStringList> LoadFigures(const DataFolder& folder, bool edo, ProblemLog& log)
 {
-    const auto bytes = folder.ReadOrLog(edo ? QStringLiteral("SEISHUKU.DAT") : QStringLiteral("SEIZA.DAT"), log);
-    if (!bytes)
+    auto fields = OpenSkyFile(folder, edo ? QStringLiteral("SEISHUKU.DAT") : QStringLiteral("SEIZA.DAT"), log);
+    if (!fields)
         return std::nullopt;
     QStringList table{QString()};
-    SequentialFields fields(*bytes);
-    while (!fields.AtEnd() && table.size() <= FigureCapacity) {
+    while (!fields->AtEnd() && table.size() <= FigureCapacity) {
         QString entry;
-        fields.NextText(entry);
+        fields->NextText(entry);
         while (entry.endsWith(QLatin1Char(' ')))
             entry.chop(1);
         if (!entry.startsWith(QLatin1Char(':')))
@@ -74,15 +80,12 @@ std::optional<QStringList> LoadFigures(const DataFolder& folder, bool edo, Probl
 
 std::optional<NameTable> LoadNames(const DataFolder& folder, bool edo, ProblemLog& log)
 {
-    const auto bytes = folder.ReadOrLog(edo ? QStringLiteral("HOSHIMEI.DAT") : QStringLiteral("NAME.DAT"), log);
-    if (!bytes)
+    auto fields = OpenSkyFile(folder, edo ? QStringLiteral("HOSHIMEI.DAT") : QStringLiteral("NAME.DAT"), log);
+    if (!fields)
         return std::nullopt;
     NameTable table(1);
-    SequentialFields fields(*bytes);
-    while (!fields.AtEnd() && table.size() <= NameCapacity) {
-        QString f[5];
-        for (QString& field : f)
-            fields.NextText(field);
+    while (!fields->AtEnd() && table.size() <= NameCapacity) {
+        const QStringList f = fields->NextTexts(5);
         table.push_back({Round16(LeadingNumber(f[0])), f[1], Round16(LeadingNumber(f[2])),
                          Round16(LeadingNumber(f[3])), f[4]});
     }

@@ -90,6 +90,17 @@ bool SequentialFields::NextText(QString& field)
     return got;
 }
 
+QStringList SequentialFields::NextTexts(int n)
+{
+    QStringList record;
+    for (int i = 0; i < n; ++i) {
+        QString field;
+        NextText(field);
+        record << field;
+    }
+    return record;
+}
+
 bool SequentialFields::NextNumber(double& value, bool* ok)
 {
     value = 0;

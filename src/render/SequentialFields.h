@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace orv {
 
@@ -21,6 +22,8 @@ public:
     bool NextRaw(QByteArray& field);
     // The next field decoded from Shift-JIS.
     bool NextText(QString& field);
+    // The next n fields decoded from Shift-JIS, as one record (missing fields past the end are empty).
+    QStringList NextTexts(int n);
     // The next numeric field: it ends at a comma, a blank or a line end. ok is false when the
     // field does not hold a number at all.
     bool NextNumber(double& value, bool* ok = nullptr);

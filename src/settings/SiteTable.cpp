@@ -57,9 +57,7 @@ void SiteTable::Load(const QByteArray& bytes)
     int previous = 0;
     int k = 0;
     while (!fields.AtEnd()) {
-        QString f[5];
-        for (QString& field : f)
-            fields.NextText(field);
+        const QStringList f = fields.NextTexts(5);
         const int p = Round32(LeadingNumber(f[0]));
         if (p < 0 || p >= PrefectureSlots)
             continue; // a line outside the table is skipped; the rest is still read

@@ -13,12 +13,6 @@ using namespace orv::test;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void WriteAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);

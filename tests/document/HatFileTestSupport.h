@@ -6,11 +6,19 @@
 #include "render/ShiftJis.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace orv::test {
+
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // Lines joined with CR LF, each line ended by CR LF; the text is stored in Shift-JIS.
 inline QByteArray HatLines(const QStringList& lines)

@@ -13,12 +13,6 @@ using namespace orv::test;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Hooks that write down what happened, in order.
 struct Journal {
     QStringList events;

@@ -24,12 +24,6 @@ RunResult Render(const QStringList& args)
     return {p.exitCode(), p.readAllStandardError()};
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(RenderHatFile, OpenSetAndSaveConvertsFilesAndDrawsTheOverlays)

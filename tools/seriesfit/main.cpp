@@ -336,29 +336,20 @@ int FitAll(const std::string& dir, const std::string& only)
         decScale(i) = kProgramPi / 180.0;
         raScale(i) = std::cos(d) * kProgramPi / 12.0;
     }
-    std::vector<Term> decTerms, raTerms;
-    {
-        seriesfit::SeriesFitter fitter(mg.t, dec, decScale, mg.inWindow);
+    // Both Moon series are fitted the same way, each with its own samples and angular weights.
+    const auto fitMoon = [&](const auto& values, const auto& scale, const char* label) {
+        seriesfit::SeriesFitter fitter(mg.t, values, scale, mg.inWindow);
         seriesfit::FitOptions opt;
         opt.budget = 201;
         opt.refineEvery = 40;
         opt.reweightRounds = 3;
         opt.envelopeSpan = 8;
-        opt.label = "MOONSSI";
+        opt.label = label;
         fitter.Run(opt);
-        decTerms = RoundTrip(fitter.Terms());
-    }
-    {
-        seriesfit::SeriesFitter fitter(mg.t, ra, raScale, mg.inWindow);
-        seriesfit::FitOptions opt;
-        opt.budget = 201;
-        opt.refineEvery = 40;
-        opt.reweightRounds = 3;
-        opt.envelopeSpan = 8;
-        opt.label = "MOONSSK";
-        fitter.Run(opt);
-        raTerms = RoundTrip(fitter.Terms());
-    }
+        return RoundTrip(fitter.Terms());
+    };
+    const std::vector<Term> decTerms = fitMoon(dec, decScale, "MOONSSI");
+    const std::vector<Term> raTerms = fitMoon(ra, raScale, "MOONSSK");
     const Stats st = MoonStats(decTerms, raTerms);
     PrintStats("MOON", st, decTerms.size() + raTerms.size());
     ok = ok && st.max < 0.5;

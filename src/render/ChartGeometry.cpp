@@ -18,6 +18,24 @@ PaperLayout LookUpPaper(int16_t rr0, int16_t printPaperIndex)
     return {rr0, 1, code, 1};
 }
 
+QPageSize PaperSizeForCode(int16_t paperCode)
+{
+    switch (paperCode) {
+    case 8:
+        return QPageSize(QPageSize::A3);
+    case 12:
+        return QPageSize(QPageSize::JisB4);
+    default:
+        return QPageSize(QPageSize::A4);
+    }
+}
+
+QSizeF SheetSizeMm(int16_t paperCode, int16_t paperOrientation)
+{
+    const QSizeF portrait = PaperSizeForCode(paperCode).size(QPageSize::Millimeter);
+    return paperOrientation == 2 ? portrait.transposed() : portrait;
+}
+
 void PlaceSheetCentre(ChartGeometry& g, int16_t sheet)
 {
     const int32_t edge = g.hatRadius + g.rimMargin + 1;

@@ -2,6 +2,8 @@
 // Size and place of the hat on the current surface, and the paper layouts it is drawn for.
 
 #include <cstdint>
+#include <QPageSize>
+#include <QSizeF>
 
 namespace orv {
 
@@ -30,6 +32,14 @@ inline constexpr int PaperLayoutCount = 17;
 // Layout of list position RR0: the six paper items, then radii 6 to 16 cm on the paper chosen in
 // the print dialog (0 A4, 1 B4, 2 A3). A position outside the list is taken as "A4縦".
 PaperLayout LookUpPaper(int16_t rr0, int16_t printPaperIndex);
+
+// Paper of a printer paper code: 9 A4, 12 JIS B4 (257 x 364 mm, the B4 sold in Japan), 8 A3;
+// anything else is taken as A4.
+QPageSize PaperSizeForCode(int16_t paperCode);
+
+// Size of a sheet in millimetres, width across and height down as it lies in the printer:
+// orientation 2 (landscape) turns the paper.
+QSizeF SheetSizeMm(int16_t paperCode, int16_t paperOrientation);
 
 // Hat centre on a sheet: on sheet 1 near the lower edge of a two-sheet layout, on sheet 2 two rim
 // widths below the top edge.

@@ -4,18 +4,6 @@
 
 namespace orv {
 
-QPageSize PaperSizeForCode(int16_t paperCode)
-{
-    switch (paperCode) {
-    case 8:
-        return QPageSize(QPageSize::A3);
-    case 12:
-        return QPageSize(QPageSize::JisB4);
-    default:
-        return QPageSize(QPageSize::A4);
-    }
-}
-
 PdfPrinterCanvas::PdfPrinterCanvas(const QString& path, int dotsPerInch)
     : dpi_(dotsPerInch), writer_(std::make_unique<QPdfWriter>(path))
 {

@@ -2,6 +2,7 @@
 // The printer surface written to a PDF file: one page per printer document, each page at the
 // printer's resolution with zero margins and its origin at the paper's top-left corner.
 
+#include "render/ChartGeometry.h"
 #include "render/PainterCanvas.h"
 
 #include <QPageLayout>
@@ -11,9 +12,6 @@
 class QPdfWriter;
 
 namespace orv {
-
-// Paper size of a printer paper code: 9 A4, 12 JIS B4, 8 A3.
-QPageSize PaperSizeForCode(int16_t paperCode);
 
 class PdfPrinterCanvas : public PainterCanvas {
 public:

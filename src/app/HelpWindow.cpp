@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,6 +19,8 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     browser_->setObjectName(QStringLiteral("HelpText"));
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
+    // The help's pictures lie in a folder beside the help file.
+    browser_->setSearchPaths({QFileInfo(helpFile_).absolutePath()});
 
     auto* contents = new QPushButton(QStringLiteral("目次"), this);
     contents->setObjectName(QStringLiteral("BtnContents"));

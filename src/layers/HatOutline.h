@@ -4,28 +4,29 @@
 // written around the rim band.
 
 #include "layers/LayerContext.h"
+#include "layers/RimLegends.h"
 
-#include <QString>
+#include <QPoint>
+#include <vector>
 
 namespace orv {
 
-// Texts of the site legend: the prefecture, the selected municipality and its coordinate text.
-struct SiteLegend {
-    QString prefecture;
-    QString municipality;
-    QString coordinateText;
-};
-
-// whiteOptionSelected: the white preset of the disc colour is chosen (a custom white does not count).
+// whiteOptionSelected: the white preset of the disc colour is chosen (a custom white does not
+// count); the disc is then left unfilled.
 void DrawHatDisc(const LayerContext& ctx, bool whiteOptionSelected);
 void DrawAltitudeCircles(const LayerContext& ctx);
 void DrawAzimuthLines(const LayerContext& ctx, int16_t sheet);
 void DrawOutlineAndLegends(const LayerContext& ctx, const SiteLegend& site);
 
-// Character height of a font size on the current canvas: (size x 20) \ twips per pixel.
-int CharacterHeight(const Canvas& canvas, int size);
-
-// One character of a rim legend at rim angle a and distance rho, its top towards the centre.
+// One character of a rim legend centred on rim angle a, its top at distance rho and towards the
+// centre, reading in the direction of decreasing rim angle.
 void DrawRimCharacter(const LayerContext& ctx, QChar c, int16_t size, double angle, double rho);
+
+// A light colour gets black lines drawn over it, a dark one white lines.
+bool IsLightColour(Colour colour);
+
+// Closed outline of the pie slice from the centre out to radius r between two rim angles,
+// its arc made of chords that stay within a quarter of a pixel of the circle.
+std::vector<QPoint> RimSector(const ChartGeometry& g, double r, double fromAngle, double toAngle);
 
 } // namespace orv

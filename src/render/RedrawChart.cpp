@@ -2,6 +2,7 @@
 
 #include "astro/Numeric.h"
 #include "document/HatDocument.h"
+#include "layers/AssemblyMarks.h"
 #include "layers/Figures.h"
 #include "layers/HatOutline.h"
 #include "layers/MilkyWay.h"
@@ -105,6 +106,7 @@ void DrawSheet(HatDocument& doc, int16_t sheet, bool fullFlag)
 
     const SkyPlace place = SkyPlaceOf(doc);
 
+    DrawGlueTabTint(ctx);
     DrawHatDisc(ctx, WhiteDiscSelected(doc.controls));
     if (s.Fmilky)
         if (const auto samples = LoadMilkyWay(doc.data, doc.problems))
@@ -141,6 +143,7 @@ void DrawSheet(HatDocument& doc, int16_t sheet, bool fullFlag)
         if (p.on)
             DrawPlanet(ctx, doc.data, doc.problems, p.planet, p.colour, place.time, place.longitude, place.latitude);
 
+    DrawAssemblyMarks(ctx);
     DrawOverlays(doc, canvas);
 
     if (doc.printing)

@@ -1,6 +1,7 @@
 #include "layers/HatOutline.h"
 #include "support/LayerFixture.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -15,13 +16,35 @@ TEST(DrawHatDisc, GlueTabLinesAndDiscColours)
     DrawHatDisc(f.Context(), true);
     EXPECT_EQ(f.canvas.CallsOf(QStringLiteral("Line")).size(), 2);
 
+    // A filled disc covers the sky only: the glue tab gets none of its colour.
     LayerFixture black(60);
     black.settings.RColor = Black;
     DrawHatDisc(black.Context(), false);
     const QStringList calls = black.canvas.Calls();
-    EXPECT_EQ(calls[0], QStringLiteral("Circle 362 474 342 cFFFFFF fill000000 w1 s0"));
-    EXPECT_TRUE(calls[1].startsWith(QStringLiteral("Line 362 474 ")));
-    EXPECT_TRUE(calls[1].contains(QStringLiteral("cFFFFFF")));
+    ASSERT_TRUE(calls[0].startsWith(QStringLiteral("Polygon ")));
+    EXPECT_TRUE(calls[0].contains(QStringLiteral("brush000000 cFFFFFF")));
+    const QStringList points = calls[0].split(QLatin1Char(' ')).mid(6);
+    EXPECT_EQ(points.first(), QStringLiteral("362,474"));
+    for (const QString& p : points.mid(1)) {
+        const double x = p.section(QLatin1Char(','), 0, 0).toDouble();
+        const double y = p.section(QLatin1Char(','), 1, 1).toDouble();
+        EXPECT_NEAR(std::hypot(x - 362, y - 474), 342, 0.75);
+        EXPECT_LE(std::abs(std::atan2(474 - y, 362 - x)), Pi - black.geometry.glueHalfAngle + 1e-3) << p.toStdString();
+    }
+
+    // The glue-tab lines follow the lightness of the disc colour, whichever option holds it.
+    for (const auto& [disc, line] : {std::pair{Colour(0xEEEEEE), QStringLiteral("c000000")},
+                                     std::pair{Colour(0x00FFFF), QStringLiteral("c000000")},
+                                     std::pair{Colour(0x101010), QStringLiteral("cFFFFFF")},
+                                     std::pair{Colour(0xFF0000), QStringLiteral("cFFFFFF")}}) {
+        LayerFixture custom(60);
+        custom.settings.RColor = disc;
+        DrawHatDisc(custom.Context(), false);
+        const QStringList lines = custom.canvas.CallsOf(QStringLiteral("Line"));
+        ASSERT_EQ(lines.size(), 2);
+        for (const QString& l : lines)
+            EXPECT_TRUE(l.contains(line)) << std::hex << disc;
+    }
 }
 
 TEST(DrawAzimuthLines, SheetsShareTheLinesByTheirRimEnd)

@@ -1,6 +1,7 @@
 #include "app/ChartView.h"
 
 #include "document/HatDocument.h"
+#include "render/PainterCanvas.h"
 #include "render/ScreenCanvas.h"
 
 #include <QGridLayout>
@@ -23,6 +24,31 @@ void ChartPicture::paintEvent(QPaintEvent* event)
     const QRect area = event->rect();
     p.fillRect(area, Qt::white);
     p.drawImage(area.topLeft(), screen_.Image(), area);
+    PaintPreview(p);
+}
+
+void ChartPicture::SetPreview(ChartPreview preview)
+{
+    preview_ = std::move(preview);
+    update();
+}
+
+void ChartPicture::PaintPreview(QPainter& p) const
+{
+    if (const auto& band = preview_.rubberBand) {
+        p.setPen(QPen(band->colour, band->width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(band->line);
+    }
+    if (const auto& text = preview_.text) {
+        // The same face and size as the text placed on the chart picture (points at 96 dpi).
+        QFont font(MapFaceName(QStringLiteral("ＭＳ Ｐゴシック")));
+        font.setPointSizeF(text->points * 96.0 / logicalDpiY());
+        p.setFont(font);
+        p.setPen(text->colour);
+        p.drawText(QPointF(text->topLeft) + QPointF(0, QFontMetricsF(font, this).ascent()), text->text);
+    }
+    if (const auto& stamp = preview_.stamp)
+        p.drawImage(stamp->place, stamp->picture);
 }
 
 void ChartPicture::mousePressEvent(QMouseEvent* event)

@@ -6,8 +6,12 @@
 
 #include "app/ChartPan.h"
 
+#include <QColor>
+#include <QImage>
+#include <QLine>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QScrollBar;
 
@@ -16,11 +20,37 @@ namespace orv {
 class ScreenCanvas;
 struct ChartViewport;
 
-// Picture1: paints the screen surface as it stands and reports the pointer.
+// What the tools show on top of the chart without drawing on it, in chart pixels: the rubber band
+// of a line being drawn, and the text or stamp that follows the pointer until it is placed.
+struct ChartPreview {
+    struct RubberBand {
+        QLine line;
+        int width = 1;
+        QColor colour;
+    };
+    struct Text {
+        QPoint topLeft;
+        QString text;
+        double points = 0;
+        QColor colour;
+    };
+    struct Stamp {
+        QRect place;
+        QImage picture;
+    };
+    std::optional<RubberBand> rubberBand;
+    std::optional<Text> text;
+    std::optional<Stamp> stamp;
+};
+
+// Picture1: paints the screen surface as it stands, the tools' previews over it, and reports the
+// pointer.
 class ChartPicture : public QWidget {
     Q_OBJECT
 public:
     ChartPicture(ScreenCanvas& screen, QWidget* container);
+
+    void SetPreview(ChartPreview preview);
 
 signals:
     void Pressed(QMouseEvent* event);
@@ -34,7 +64,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void PaintPreview(QPainter& p) const;
+
     ScreenCanvas& screen_;
+    ChartPreview preview_;
 };
 
 class ChartView : public QWidget {

@@ -7,6 +7,10 @@
 #include "colour/ColourValue.h"
 #include "colour/CustomColourChoice.h"
 #include "colour/ui/ucClrComDlg.h"
+#include "document/UndoErase.h"
+#include "document/ui/DlgChuji.h"
+#include "document/ui/DlgDrawLine.h"
+#include "document/ui/DlgUsrText.h"
 #include "document/ui/HatFileDialogs.h"
 #include "render/RedrawChart.h"
 
@@ -52,7 +56,10 @@ MainWindow::MainWindow(std::unique_ptr<HatDocument> document, QWidget* parent)
     layout->addWidget(BuildControlPanel());
     chart_ = new ChartView(doc_->screen, central);
     layout->addWidget(chart_, 1);
+    connect(chart_, &ChartView::ChartPressed, this, &MainWindow::Picture1_MouseDown);
     connect(chart_, &ChartView::ChartMoved, this, &MainWindow::Picture1_MouseMove);
+    connect(chart_, &ChartView::ChartReleased, this, &MainWindow::Picture1_MouseUp);
+    chart_->SetLineDraggingQuery([this] { return doc_->lineTool.LineDragging; });
     setCentralWidget(central);
 
     picker_ = new ucClrComDlg(this);
@@ -62,6 +69,7 @@ MainWindow::MainWindow(std::unique_ptr<HatDocument> document, QWidget* parent)
     reportProblems_ = [this](const QStringList& messages) {
         QMessageBox::warning(this, MainCaption, messages.join(QLatin1Char('\n')));
     };
+    notice_ = [this](const QString& message) { QMessageBox::information(this, MainCaption, message); };
     askExit_ = [this] {
         return QMessageBox::question(this, MainCaption, ExitQuestion, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes)
@@ -74,6 +82,21 @@ MainWindow::MainWindow(std::unique_ptr<HatDocument> document, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+DlgDrawLine* MainWindow::LineDialog() const
+{
+    return lineDialog_;
+}
+
+DlgUsrText* MainWindow::TextDialog() const
+{
+    return textDialog_;
+}
+
+DlgChuji* MainWindow::StampDialog() const
+{
+    return stampDialog_;
+}
 
 // ---- menus and tool buttons ----
 
@@ -196,11 +219,64 @@ RequestHooks MainWindow::Hooks()
     return hooks;
 }
 
-// Every pointer move over the chart carries out the waiting save, open and print requests.
-void MainWindow::Picture1_MouseMove()
+// A press on the chart: on the text or stamp preview it places that mark; elsewhere it may start a
+// line.
+void MainWindow::Picture1_MouseDown(QMouseEvent* event)
 {
+    std::optional<QString> refused;
+    if (doc_->textTool.PreviewShown())
+        refused = PlaceUsrText(*doc_, pointer_.x(), pointer_.y());
+    else if (doc_->stampTool.PreviewShown())
+        refused = PlaceChujiStamp(*doc_, pointer_.x(), pointer_.y());
+    else
+        refused = LineMouseDown(*doc_, event->button() == Qt::LeftButton, checkLine_->isChecked(),
+                                event->position().x(), event->position().y());
+    ShowPreviews();
+    chart_->Refresh();
+    Notify(refused);
+}
+
+// Every pointer move over the chart: the rubber band and the previews follow the pointer, then the
+// waiting save, open and print requests are carried out.
+void MainWindow::Picture1_MouseMove(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    pointer_ = at.toPoint();
+    LineMouseMove(*doc_, event->buttons() & Qt::LeftButton, at.x(), at.y());
+    ShowPreviews();
     SyncViewport();
     RunPendingRequests(*doc_, Hooks());
+}
+
+void MainWindow::Picture1_MouseUp(QMouseEvent* event)
+{
+    if (LineMouseUp(*doc_, event->position().x(), event->position().y()))
+        chart_->Refresh();
+    ShowPreviews();
+}
+
+void MainWindow::ShowPreviews()
+{
+    ChartPreview preview;
+    const LineTool& line = doc_->lineTool;
+    if (line.LineDragging)
+        preview.rubberBand = ChartPreview::RubberBand{
+            QLine(line.LineStartX, line.LineStartY, line.LineEndX, line.LineEndY), line.Width(), ToQColor(line.CurLineColor)};
+    const TextTool& text = doc_->textTool;
+    if (text.PreviewShown())
+        preview.text = ChartPreview::Text{pointer_, text.PendingText, static_cast<double>(text.Size()),
+                                          ToQColor(text.CurTextColor)};
+    const StampTool& stamp = doc_->stampTool;
+    if (stamp.PreviewShown() && !stamp.ChujiPicture.isNull())
+        preview.stamp = ChartPreview::Stamp{QRect(pointer_, QSize(stamp.ChujiWidthPx, stamp.ChujiHeightPx)),
+                                            stamp.ChujiPicture};
+    chart_->Picture()->SetPreview(std::move(preview));
+}
+
+void MainWindow::Notify(const std::optional<QString>& message)
+{
+    if (message && notice_)
+        notice_(*message);
 }
 
 void MainWindow::ShowStartPicture()
@@ -256,7 +332,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         about_->close();
 }
 
-// Left for the print and overlay features to fill in.
 void MainWindow::BtnSave_Click()
 {
     SaveCommand(this, *doc_);
@@ -269,12 +344,62 @@ void MainWindow::BtnOpen_Click()
 
 void MainWindow::BtnPrint_Click() {}
 void MainWindow::BtnPrtset_Click() {}
-void MainWindow::BtnCLS_Click() {}
-void MainWindow::BtnUndo_Click() {}
-void MainWindow::BtnText_Click() {}
-void MainWindow::CheckLine_Click() {}
-void MainWindow::mnuLine_Click() {}
-void MainWindow::btnChuji_Click() {}
+
+// 早見笠消去: the chart picture and every mark go; the next redraw brings the chart back.
+void MainWindow::BtnCLS_Click()
+{
+    EraseOverlays(*doc_);
+    chart_->Refresh();
+}
+
+// 一つ取り消し: the newest mark goes and the chart is drawn again with the others.
+void MainWindow::BtnUndo_Click()
+{
+    SyncViewport();
+    if (UndoLast(*doc_))
+        ShowChart();
+}
+
+void MainWindow::BtnText_Click()
+{
+    doc_->textTool.TextMode = true;
+    if (!textDialog_) {
+        textDialog_ = new DlgUsrText(doc_->textTool, this);
+        connect(textDialog_, &QDialog::finished, this, &MainWindow::ShowPreviews);
+    }
+    textDialog_->Open();
+}
+
+// The "／" box: checked, every press draws a line until it is unchecked.
+void MainWindow::CheckLine_Click()
+{
+    doc_->lineTool.LineArmed = checkLine_->isChecked();
+    if (checkLine_->isChecked())
+        mnuLine_Click();
+}
+
+// 直線を引く: one line, in the style the dialog gives.
+void MainWindow::mnuLine_Click()
+{
+    doc_->lineTool.LineArmed = true;
+    if (!lineDialog_)
+        lineDialog_ = new DlgDrawLine(doc_->lineTool, this);
+    lineDialog_->Open();
+}
+
+void MainWindow::btnChuji_Click()
+{
+    doc_->stampTool.ChujiMode = true;
+    if (!stampDialog_) {
+        stampDialog_ = new DlgChuji(doc_->stampTool, this);
+        connect(stampDialog_, &QDialog::accepted, this, [this] {
+            if (!PrepareChujiPreview(*doc_) && reportProblems_)
+                reportProblems_({doc_->data.MissingMessage(doc_->stampTool.PendingChujiFile.mid(1))});
+            ShowPreviews();
+        });
+    }
+    stampDialog_->Open();
+}
 
 // ---- widgets to model ----
 

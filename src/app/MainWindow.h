@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -19,6 +20,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMouseEvent;
 class QRadioButton;
 class QToolButton;
 
@@ -26,6 +28,9 @@ namespace orv {
 
 class AboutBox;
 class ChartView;
+class DlgChuji;
+class DlgDrawLine;
+class DlgUsrText;
 class HelpWindow;
 class ucClrComDlg;
 
@@ -49,6 +54,13 @@ public:
     void SetProblemReporter(std::function<void(const QStringList&)> reporter) { reportProblems_ = std::move(reporter); }
     // Asks whether to end the program; replaceable.
     void SetExitQuestion(std::function<bool()> ask) { askExit_ = std::move(ask); }
+    // Tells the user something (a mark that cannot be placed); replaceable.
+    void SetNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
+
+    // The tool dialogs, once opened.
+    DlgDrawLine* LineDialog() const;
+    DlgUsrText* TextDialog() const;
+    DlgChuji* StampDialog() const;
 
     static constexpr int DefaultWidth = 1280;
     static constexpr int DefaultHeight = 900;
@@ -62,8 +74,7 @@ public slots:
     void mnuVer_Click();    // the version box
     void BtnExit_Click();   // asks, then ends the program
 
-    // Commands of the file, print and overlay tools. The buttons and menu items are wired to these;
-    // they do nothing until their features are connected here.
+    // Commands of the file, print and overlay tools.
     void BtnSave_Click();
     void BtnOpen_Click();
     void BtnPrint_Click();
@@ -107,7 +118,11 @@ private:
     void PaintSwatch(QAbstractButton* button, const QColor& colour);
     void SyncViewport();
     void ShowChart();
-    void Picture1_MouseMove();
+    void Picture1_MouseDown(QMouseEvent* event);
+    void Picture1_MouseMove(QMouseEvent* event);
+    void Picture1_MouseUp(QMouseEvent* event);
+    void ShowPreviews();
+    void Notify(const std::optional<QString>& message);
     RequestHooks Hooks();
 
     std::unique_ptr<HatDocument> doc_;
@@ -119,8 +134,13 @@ private:
     QToolButton* checkLine_ = nullptr;
     QPointer<HelpWindow> help_;
     QPointer<AboutBox> about_;
+    QPointer<DlgDrawLine> lineDialog_;
+    QPointer<DlgUsrText> textDialog_;
+    QPointer<DlgChuji> stampDialog_;
+    QPoint pointer_; // the last pointer position over the chart, in chart pixels
     std::function<void(const QStringList&)> reportProblems_;
     std::function<bool()> askExit_;
+    std::function<void(const QString&)> notice_;
 };
 
 } // namespace orv

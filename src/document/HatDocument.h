@@ -3,8 +3,11 @@
 // geometry and surfaces, and what a redraw reports. The main window and the headless renderer
 // each own one.
 
+#include "document/LineTool.h"
 #include "document/Overlays.h"
 #include "document/PendingRequests.h"
+#include "document/StampTool.h"
+#include "document/TextTool.h"
 #include "render/ChartGeometry.h"
 #include "render/DataFolder.h"
 #include "render/ScreenCanvas.h"
@@ -54,6 +57,10 @@ public:
 
     // The user's texts, lines and stamps, their counters and the undo log.
     Overlays overlays;
+    // The tools that place them, with the style each keeps between uses.
+    LineTool lineTool;
+    TextTool textTool;
+    StampTool stampTool;
     // The save and open requests waiting for the next pointer move over the chart.
     PendingRequests requests;
 

@@ -16,7 +16,6 @@ class HatDocument;
 
 inline constexpr int OverlaySlots = 101; // slots 0 to 100; 1 to 100 are usable
 inline constexpr int LastOverlaySlot = 100;
-inline constexpr int PrintedStampSlots = 10; // only the first ten stamps reach the paper
 
 struct UsrText {
     double x = 0; // top-left corner
@@ -59,24 +58,62 @@ struct Overlays {
     std::array<UndoEntry, OverlaySlots> UndoLog; // entries 1 to 100
     int16_t UndoCount = 0;
 
-    // Empties every store, the counters and the undo log: what opening a hat file starts from.
+    // Empties every store, the counters and the undo log: what opening a hat file and erasing
+    // start from.
     void ClearAll();
 };
 
-// Every text in use on the canvas, its top-left corner at hatRadius times its position (not
+enum class OverlayKind { Line, Text, Chuji };
+
+// Said when a 101st line, text or stamp, or a 101st undo entry, would be needed.
+inline const QString OverlayLimitMessage =
+    QStringLiteral("線・テキスト・スタンプは、それぞれ100個までしか置けません。");
+
+// Whether one more overlay of the kind can be placed: its store has a slot left after the last one
+// handed out, and the undo log has an entry left.
+bool RoomForOverlay(const Overlays& overlays, OverlayKind kind);
+
+// Stores the overlay in the next slot of its store and appends its undo entry ("Line", "Text",
+// "Chuji"); the slot number is given back. The caller has checked RoomForOverlay.
+int16_t AddUsrLine(Overlays& overlays, const UsrLine& line);
+int16_t AddUsrText(Overlays& overlays, const UsrText& text);
+int16_t AddChujiStamp(Overlays& overlays, const ChujiStamp& stamp);
+
+// Where overlay units land on a surface: a stored position p is drawn at scale * p + origin.
+// scale is the rendering's hatRadius; the origin is 0 except on the sheets of a two-sheet print.
+struct OverlayFrame {
+    double scale = 0;
+    double originX = 0;
+    double originY = 0;
+    double X(double x) const { return scale * x + originX; }
+    double Y(double y) const { return scale * y + originY; }
+};
+
+// Every text in use on the canvas, its top-left corner at its position in the frame (not
 // rounded), in its colour and point size, in the canvas's current font.
-void DrawUsrTexts(const Overlays& overlays, Canvas& canvas, double hatRadius);
+void DrawUsrTexts(const Overlays& overlays, Canvas& canvas, const OverlayFrame& frame);
 
-// Every line in use on the canvas, its end points at hatRadius times its coordinates rounded to
-// whole pixels, at its own width in device pixels.
-void DrawUsrLines(const Overlays& overlays, Canvas& canvas, double hatRadius);
+// Every line in use on the canvas, its end points at its coordinates in the frame rounded to whole
+// pixels, at its own width in device pixels.
+void DrawUsrLines(const Overlays& overlays, Canvas& canvas, const OverlayFrame& frame);
 
-// The stamps of the first ten slots, each image read from DATA and painted scaled to its stored
-// size. An image that cannot be read is left out.
-void DrawChujiStamps(const Overlays& overlays, Canvas& canvas, double hatRadius, const DataFolder& data);
+// Every stamp in use, each image read from DATA and painted scaled to its stored size. An image
+// that cannot be read is left out.
+void DrawChujiStamps(const Overlays& overlays, Canvas& canvas, const OverlayFrame& frame, const DataFolder& data);
 
-// The overlays that end a sheet: on the screen after an open or during an undo, texts then lines;
-// on paper, lines, texts and then stamps. A plain screen redraw draws none.
+// The stamp image of a stored file name ("\sandogasa_90.gif"), read from the DATA folder; null
+// when it cannot be read.
+QImage LoadStampImage(const DataFolder& data, const QString& file);
+
+// The frame of the current sheet. Overlays are placed on the screen chart, in units of its
+// hatRadius from its top-left corner. A one-sheet print scales them from the sheet's corner; the
+// two sheets of a two-sheet print place them relative to the hat centre, at the offset from the
+// centre they had on the screen chart of that layout, so every mark lands on the same spot of the
+// sky on whichever sheet that part of the hat lies.
+OverlayFrame OverlayFrameOf(const HatDocument& doc);
+
+// The overlays that end every sheet, in the order lines, texts, stamps: on paper, and on the screen
+// after every redraw, so the screen always shows what will print.
 void DrawOverlays(HatDocument& doc, Canvas& canvas);
 
 } // namespace orv

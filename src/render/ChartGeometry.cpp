@@ -2,6 +2,8 @@
 
 #include "astro/Numeric.h"
 
+#include <algorithm>
+
 namespace orv {
 
 PaperLayout LookUpPaper(int16_t rr0, int16_t printPaperIndex)
@@ -41,6 +43,18 @@ void PlaceSheetCentre(ChartGeometry& g, int16_t sheet)
     const int32_t edge = g.hatRadius + g.rimMargin + 1;
     g.centreX = edge;
     g.centreY = sheet == 2 ? 2 * g.rimMargin : Round32(edge * 1.414 - 2 * g.rimMargin);
+}
+
+void SetUpScreenGeometry(ChartGeometry& g, const PaperLayout& paper)
+{
+    g.radiusCm = paper.radiusCm;
+    g.paperCode = paper.paperCode;
+    g.paperOrientation = paper.paperOrientation;
+    const int32_t screenCm = paper.sheetCount == 2 ? std::min(paper.radiusCm, TwoSheetScreenRadiusCm) : paper.radiusCm;
+    g.sheetCount = 1;
+    g.hatRadius = screenCm * ScreenPixelsPerCm;
+    g.rimMargin = ScreenRimMargin;
+    PlaceSheetCentre(g, 1);
 }
 
 } // namespace orv

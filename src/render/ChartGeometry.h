@@ -50,4 +50,9 @@ inline constexpr int ScreenPixelsPerCm = 38;
 inline constexpr int ScreenRimMargin = 19;
 inline constexpr int TwoSheetScreenRadiusCm = 14;
 
+// The hat on the screen chart of a layout: always one sheet, 38 pixels per centimetre; a two-sheet
+// layout is shown whole at the radius of "A4横×2" at most (14 cm, 532 pixels). Sets the radius, rim
+// band, sheet count and centre; the glue angle is left as it is.
+void SetUpScreenGeometry(ChartGeometry& geometry, const PaperLayout& paper);
+
 } // namespace orv

@@ -29,21 +29,19 @@ void SetScrollBar(ScrollBar& bar, double pictureExtent, int containerExtent)
     }
 }
 
-// Screen: one sheet whatever the paper, 38 pixels per centimetre, the picture sized to the hat
-// and centred in its container by the scroll bars. A two-sheet layout is shown whole on one
-// picture at the radius of "A4横×2" (14 cm, 532 pixels), as wide as the screen picture gets.
-void SetUpScreen(HatDocument& doc)
+// Screen: one sheet whatever the paper, the picture sized to the hat and centred in its container
+// by the scroll bars. Every redraw starts from a blank picture, so nothing of an earlier chart, its
+// legends or the start picture stays under the new one.
+void SetUpScreen(HatDocument& doc, const PaperLayout& paper)
 {
     ChartGeometry& g = doc.geometry;
-    const int32_t screenCm = g.sheetCount == 2 ? std::min<int32_t>(g.radiusCm, TwoSheetScreenRadiusCm) : g.radiusCm;
-    g.sheetCount = 1;
-    g.hatRadius = screenCm * ScreenPixelsPerCm;
-    g.rimMargin = ScreenRimMargin;
+    SetUpScreenGeometry(g, paper);
     doc.screen.DrawWidth = 1;
     doc.screen.ScaleMode = 3;
     const int w = 2 * (g.hatRadius + g.rimMargin + 5);
     const double h = w * 1.414;
     doc.screen.Resize(w, Round32(h));
+    doc.screen.Cls();
     SetScrollBar(doc.viewport.vertical, h, doc.viewport.containerHeight);
     SetScrollBar(doc.viewport.horizontal, w, doc.viewport.containerWidth);
 }
@@ -168,7 +166,7 @@ void RedrawChart(HatDocument& doc, bool fullFlag)
     if (doc.printing)
         SetUpPrinter(doc);
     else
-        SetUpScreen(doc);
+        SetUpScreen(doc, paper);
 
     for (int16_t sheet = 1; sheet <= g.sheetCount; ++sheet) {
         g.sheetIndex = sheet;

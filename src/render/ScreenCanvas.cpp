@@ -51,12 +51,7 @@ void ScreenCanvas::Resize(int width, int height)
     if (width == image_.width() && height == image_.height())
         return;
     EndPainting();
-    QImage resized = BlankImage(width, height);
-    {
-        QPainter p(&resized);
-        p.drawImage(0, 0, image_);
-    }
-    image_ = resized;
+    image_ = BlankImage(width, height);
 }
 
 const QImage& ScreenCanvas::Image()

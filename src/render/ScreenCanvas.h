@@ -1,6 +1,6 @@
 #pragma once
 // The screen chart: an image in pixels at 15 twips per pixel (96 dpi) with a white background and
-// black text colour. It keeps whatever was drawn on it until something covers it or it is cleared.
+// black text colour. It keeps whatever was drawn on it until it is cleared or resized.
 
 #include "render/PainterCanvas.h"
 
@@ -20,7 +20,7 @@ public:
     double TwipsPerPixelX() const override { return TwipsPerPixel; }
     void Cls() override;
 
-    // Changes the picture's size; what was drawn stays in place, new area is background.
+    // Changes the picture's size; a new size starts as a blank picture.
     void Resize(int width, int height);
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }

@@ -117,33 +117,3 @@ TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
     EXPECT_FALSE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
     EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::PathNotFound}));
 }
-
-TEST(Overlays, DrawnOnlyAfterOpenOrUndoOnScreenAndAlwaysOnPaper)
-{
-    auto doc = FreshDocument();
-    doc->geometry.hatRadius = 2000;
-    PlaceLine(doc->overlays, 2, 0.5, 0.25, 1, 1, 3, 0x0000FF);
-    PlaceText(doc->overlays, 1, QStringLiteral("星"), 0.25, 0.5, 24, 0x00FF00);
-    for (int i = 1; i <= 11; ++i)
-        doc->overlays.ChujiStamps[i] = {0.01 * i, 0.1, 0.05, 0.025, QStringLiteral("\\sandogasa_270.gif")};
-    doc->overlays.ChujiStamps[3].file = QStringLiteral("\\missing.gif");
-    RecordingCanvas canvas;
-
-    DrawOverlays(*doc, canvas);
-    EXPECT_TRUE(canvas.Calls().isEmpty());
-
-    doc->Undoing = true;
-    DrawOverlays(*doc, canvas);
-    EXPECT_EQ(canvas.Calls(), QStringList({"Print 500 1000 size24 c00FF00 星", "Line 1000 500 2000 2000 c0000FF w3 s0"}));
-
-    canvas.Clear();
-    doc->Undoing = false;
-    doc->printing = true;
-    DrawOverlays(*doc, canvas);
-    const QStringList calls = canvas.Calls();
-    ASSERT_EQ(calls.size(), 2 + 9); // stamps of slots 1 to 10, one image missing
-    EXPECT_TRUE(calls[0].startsWith("Line"));
-    EXPECT_TRUE(calls[1].startsWith("Print"));
-    EXPECT_EQ(calls[2], "PaintPicture 20 200 50 100");
-    EXPECT_EQ(calls.last(), "PaintPicture 200 200 50 100");
-}

@@ -5,6 +5,8 @@
 
 #include "document/Overlays.h"
 #include "document/PendingRequests.h"
+#include "print/PrintRequest.h"
+#include "print/PrinterChoice.h"
 #include "render/ChartGeometry.h"
 #include "render/DataFolder.h"
 #include "render/ScreenCanvas.h"
@@ -49,6 +51,9 @@ public:
     ProblemLog problems;
 
     int16_t PrintPaperIndex = 0;
+    // The print request of the print dialog, and the printers with the current one.
+    PrintRequest printRequest;
+    PrinterChoice printerChoice;
     bool LoadPending = false;
     bool Undoing = false;
 

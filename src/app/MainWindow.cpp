@@ -8,6 +8,9 @@
 #include "colour/CustomColourChoice.h"
 #include "colour/ui/ucClrComDlg.h"
 #include "document/ui/HatFileDialogs.h"
+#include "print/ui/PrintCommands.h"
+#include "print/ui/frmPrint.h"
+#include "print/ui/frmPrinter.h"
 #include "render/RedrawChart.h"
 
 #include <QApplication>
@@ -92,7 +95,9 @@ void MainWindow::BuildMenus()
     addItem(file, "mnuLoad", QStringLiteral("笠ファイル読み込み(&L)"), &MainWindow::BtnOpen_Click);
     file->addSeparator();
     addItem(file, "mnuPrinterSet", QStringLiteral("プリンタの設定(&W)"), &MainWindow::BtnPrtset_Click);
-    addItem(file, "mnuPrint", QStringLiteral("早見笠の印刷(&P)"), &MainWindow::BtnPrint_Click);
+    addItem(file, "mnuPrint", QStringLiteral("早見笠の印刷(&P)"), &MainWindow::BtnPrint_Click)
+        ->setShortcut(QKeySequence::Print);
+    addItem(file, "mnuPreview", QStringLiteral("印刷プレビュー(&V)"), &MainWindow::mnuPreview_Click);
     file->addSeparator();
     addItem(file, "mnuQuite", QStringLiteral("Orvenzaの終了(&Q)"), &MainWindow::BtnExit_Click);
 
@@ -199,6 +204,12 @@ RequestHooks MainWindow::Hooks()
 // Every pointer move over the chart carries out the waiting save, open and print requests.
 void MainWindow::Picture1_MouseMove()
 {
+    RunRequestsNow();
+}
+
+// A confirmed request does not wait for the pointer: the window that made it runs it on closing.
+void MainWindow::RunRequestsNow()
+{
     SyncViewport();
     RunPendingRequests(*doc_, Hooks());
 }
@@ -256,19 +267,47 @@ void MainWindow::closeEvent(QCloseEvent* event)
         about_->close();
 }
 
-// Left for the print and overlay features to fill in.
+// Left for the overlay features to fill in.
 void MainWindow::BtnSave_Click()
 {
     SaveCommand(this, *doc_);
+    RunRequestsNow();
 }
 
 void MainWindow::BtnOpen_Click()
 {
     OpenCommand(this, *doc_);
+    RunRequestsNow();
 }
 
-void MainWindow::BtnPrint_Click() {}
-void MainWindow::BtnPrtset_Click() {}
+// 早見笠印刷: the print window, modeless; its request runs as soon as it has closed.
+void MainWindow::BtnPrint_Click()
+{
+    if (!print_) {
+        print_ = new frmPrint(*doc_, this);
+        connect(print_, &QDialog::finished, this, &MainWindow::RunRequestsNow);
+    }
+    print_->show();
+    print_->raise();
+    print_->activateWindow();
+}
+
+void MainWindow::BtnPrtset_Click()
+{
+    if (!printerSet_)
+        printerSet_ = new frmPrinter(*doc_, this);
+    printerSet_->show();
+    printerSet_->raise();
+    printerSet_->activateWindow();
+}
+
+// 印刷プレビュー from the menu: one copy, as the print window starts with.
+void MainWindow::mnuPreview_Click()
+{
+    doc_->printRequest.PrintCopies = 1;
+    if (ShowPrintPreview(this, *doc_))
+        RunRequestsNow();
+}
 void MainWindow::BtnCLS_Click() {}
 void MainWindow::BtnUndo_Click() {}
 void MainWindow::BtnText_Click() {}

@@ -27,6 +27,8 @@ namespace orv {
 class AboutBox;
 class ChartView;
 class HelpWindow;
+class frmPrint;
+class frmPrinter;
 class ucClrComDlg;
 
 class MainWindow : public QMainWindow {
@@ -68,6 +70,7 @@ public slots:
     void BtnOpen_Click();
     void BtnPrint_Click();
     void BtnPrtset_Click();
+    void mnuPreview_Click();
     void BtnCLS_Click();
     void BtnUndo_Click();
     void BtnText_Click();
@@ -108,6 +111,8 @@ private:
     void SyncViewport();
     void ShowChart();
     void Picture1_MouseMove();
+    // Carries out the waiting save, open and print requests now.
+    void RunRequestsNow();
     RequestHooks Hooks();
 
     std::unique_ptr<HatDocument> doc_;
@@ -119,6 +124,8 @@ private:
     QToolButton* checkLine_ = nullptr;
     QPointer<HelpWindow> help_;
     QPointer<AboutBox> about_;
+    QPointer<frmPrint> print_;
+    QPointer<frmPrinter> printerSet_;
     std::function<void(const QStringList&)> reportProblems_;
     std::function<bool()> askExit_;
 };

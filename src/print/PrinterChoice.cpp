@@ -12,6 +12,8 @@ SystemPrinters QtSystemPrinters()
 
 PrinterChoice::PrinterChoice(SystemPrinters system) : system_(std::move(system)) {}
 
+PrinterChoice::PrinterChoice(PrinterChoice&&) noexcept = default;
+PrinterChoice& PrinterChoice::operator=(PrinterChoice&&) noexcept = default;
 PrinterChoice::~PrinterChoice() = default;
 
 QStringList PrinterChoice::Offered() const

@@ -29,6 +29,8 @@ SystemPrinters QtSystemPrinters();
 class PrinterChoice {
 public:
     explicit PrinterChoice(SystemPrinters system = QtSystemPrinters());
+    PrinterChoice(PrinterChoice&&) noexcept;
+    PrinterChoice& operator=(PrinterChoice&&) noexcept;
     ~PrinterChoice();
 
     // The system's printers, then "PDFファイル".

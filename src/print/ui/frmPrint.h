@@ -1,0 +1,39 @@
+#pragma once
+// frmPrint, "印刷": the printer, the paper of the layout (chosen here only for the free radii),
+// the number of copies, a preview, and the buttons that record or withdraw the print request.
+// Modeless; it is made when opened and destroyed when closed. The chart window carries a
+// recorded request out as soon as this window has closed.
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+
+namespace orv {
+
+class HatDocument;
+
+class frmPrint : public QDialog {
+    Q_OBJECT
+public:
+    frmPrint(HatDocument& doc, QWidget* parent);
+
+    // The text the paper field shows for a fixed layout, or the papers offered for a free radius.
+    static QString PaperText(int16_t rr0);
+    static const QStringList& FreeRadiusPapers();
+
+private:
+    QWidget* BuildPaperField();
+    QWidget* BuildCopiesField();
+    void Cmb_Yoshi_Click(int index);
+    void Cmb_Busu_Click(int index);
+    void Cmnd_Preview_Click();
+    void Cmnd_Print_Click();
+    void Cmnd_Cancel_Click();
+    void ShowFit();
+
+    HatDocument& doc_;
+    QLabel* fit_ = nullptr;
+};
+
+} // namespace orv

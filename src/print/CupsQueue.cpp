@@ -15,7 +15,11 @@ bool LastRequestFailed()
 
 QString QueueProblem(const QString& printer)
 {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toLocal8Bit().constData(), nullptr);
+    // A CUPS instance is listed as "queue/instance".
+    const QByteArray queue = printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    const QByteArray instance = printer.section(QLatin1Char('/'), 1).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
     // CUPS answers the same whether the queue is unknown or CUPS itself cannot be reached.
     if (!dest)
         return QStringLiteral("プリンタ「%1」が見つかりません。").arg(printer);

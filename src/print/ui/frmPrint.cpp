@@ -6,6 +6,7 @@
 #include "print/ui/PrinterGroup.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,20 +91,35 @@ frmPrint::frmPrint(HatDocument& doc, QWidget* parent) : QDialog(parent), doc_(do
 
 QWidget* frmPrint::BuildPaperField()
 {
-    auto* paper = new QComboBox(this);
-    paper->setObjectName(QStringLiteral("Cmb_Yoshi"));
+    paper_ = new QComboBox(this);
+    paper_->setObjectName(QStringLiteral("Cmb_Yoshi"));
+    FillPaperField();
+    connect(paper_, &QComboBox::currentIndexChanged, this, &frmPrint::Cmb_Yoshi_Click);
+    return Group(QStringLiteral("用紙"), paper_, this);
+}
+
+// A fixed layout is only shown here (it is chosen in the main window); a free radius offers the
+// papers, the one chosen last selected.
+void frmPrint::FillPaperField()
+{
+    const QSignalBlocker block(paper_);
+    paper_->clear();
     const int16_t rr0 = LayoutOf(doc_);
-    if (rr0 < FirstFreeRadiusLayout) {
-        // The layout is chosen in the main window; here it is only shown.
-        paper->addItem(PaperText(rr0));
-        paper->setEnabled(false);
-    } else {
-        paper->addItems(FreeRadiusPapers());
-        paper->setCurrentIndex(-1);
-        connect(paper, &QComboBox::currentIndexChanged, this, &frmPrint::Cmb_Yoshi_Click);
-        paper->setCurrentIndex(std::clamp<int>(doc_.PrintPaperIndex, 0, FreeRadiusPapers().size() - 1));
+    const bool freeRadius = rr0 >= FirstFreeRadiusLayout;
+    paper_->addItems(freeRadius ? FreeRadiusPapers() : QStringList(PaperText(rr0)));
+    paper_->setEnabled(freeRadius);
+    if (freeRadius) {
+        doc_.PrintPaperIndex = static_cast<int16_t>(std::clamp<int>(doc_.PrintPaperIndex, 0, FreeRadiusPapers().size() - 1));
+        paper_->setCurrentIndex(doc_.PrintPaperIndex);
     }
-    return Group(QStringLiteral("用紙"), paper, this);
+    ShowFit();
+}
+
+bool frmPrint::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FillPaperField();
+    return QDialog::event(event);
 }
 
 QWidget* frmPrint::BuildCopiesField()

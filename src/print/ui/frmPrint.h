@@ -22,9 +22,14 @@ public:
     static QString PaperText(int16_t rr0);
     static const QStringList& FreeRadiusPapers();
 
+protected:
+    // Coming back to this window after changing the layout in the main window shows that layout.
+    bool event(QEvent* event) override;
+
 private:
     QWidget* BuildPaperField();
     QWidget* BuildCopiesField();
+    void FillPaperField();
     void Cmb_Yoshi_Click(int index);
     void Cmb_Busu_Click(int index);
     void Cmnd_Preview_Click();
@@ -33,6 +38,7 @@ private:
     void ShowFit();
 
     HatDocument& doc_;
+    QComboBox* paper_ = nullptr;
     QLabel* fit_ = nullptr;
 };
 

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -71,7 +72,10 @@ void ChooseFile(const QString& path)
     AnswerNextDialog([path](QWidget* dialog) {
         auto* chooser = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(chooser, nullptr);
-        chooser->selectFile(path);
+        // Typed into the name field, as selectFile leaves the field alone while it has the focus.
+        auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
         static_cast<QDialog*>(chooser)->accept(); // QFileDialog::accept, which checks the name
     });
 }
@@ -118,7 +122,16 @@ TEST(PrintWindow, FreeRadiusPaperIsChosenHereAndKeptForTheNextTime)
         EXPECT_TRUE(Child<QLabel>(&window, "LblFit")->text().isEmpty());
     }
     frmPrint again(*doc, nullptr);
-    EXPECT_EQ(Child<QComboBox>(&again, "Cmb_Yoshi")->currentText(), QStringLiteral("A3縦"));
+    QComboBox* paper = Child<QComboBox>(&again, "Cmb_Yoshi");
+    EXPECT_EQ(paper->currentText(), QStringLiteral("A3縦"));
+
+    // The layout changed in the main window while this window stayed open.
+    doc->controls.List(ListKey::RR0).index = 3;
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&again, &activate);
+    EXPECT_EQ(Items(paper), QStringList(QStringLiteral("A4横2枚に分割")));
+    EXPECT_FALSE(paper->isEnabled());
+    EXPECT_EQ(doc->PrintPaperIndex, 2);
 }
 
 TEST(PrintWindow, PrinterChoiceTakesEffectAtOnceAndCancelWithdrawsTheRequest)

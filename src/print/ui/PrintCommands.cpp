@@ -18,6 +18,28 @@ namespace orv {
 
 namespace {
 
+// The message boxes of printing, with the application's title.
+void ShowPrintMessage(QWidget* owner, const QString& message)
+{
+    const QString title = QApplication::applicationDisplayName();
+    QMessageBox::warning(owner, title.isEmpty() ? QStringLiteral("Orvenza") : title, message, QMessageBox::Ok);
+}
+
+// Modal save chooser for the PDF file, starting in the hat-file folder with a name made of the site
+// and the date; the empty string when cancelled.
+QString ShowPdfSaveDialog(QWidget* owner, const HatDocument& doc)
+{
+    QFileDialog dialog(owner, QStringLiteral("PDFファイルに印刷する"), HatFileFolder(),
+                       QStringLiteral("PDFファイル(*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QDir(HatFileFolder()).filePath(ProposedPdfName(doc)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 // A hat that does not fit: the message and the way out.
 bool RefuseMisfit(QWidget* owner, const HatDocument& doc)
 {
@@ -46,25 +68,6 @@ void TakeOverPreviewButtons(QPrintPreviewDialog& preview, const std::function<vo
 }
 
 } // namespace
-
-void ShowPrintMessage(QWidget* owner, const QString& message)
-{
-    const QString title = QApplication::applicationDisplayName();
-    QMessageBox::warning(owner, title.isEmpty() ? QStringLiteral("Orvenza") : title, message, QMessageBox::Ok);
-}
-
-QString ShowPdfSaveDialog(QWidget* owner, const HatDocument& doc)
-{
-    QFileDialog dialog(owner, QStringLiteral("PDFファイルに印刷する"), HatFileFolder(),
-                       QStringLiteral("PDFファイル(*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QDir(HatFileFolder()).filePath(ProposedPdfName(doc)));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
 
 bool ConfirmPrint(QWidget* owner, HatDocument& doc)
 {

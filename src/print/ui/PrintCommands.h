@@ -3,7 +3,6 @@
 // itself. Confirming only records the request; the chart window carries it out once the window
 // that made it has closed.
 
-#include <QString>
 #include <memory>
 
 class QPrintPreviewDialog;
@@ -18,10 +17,6 @@ class HatDocument;
 // "PDFファイル". True when the request was recorded.
 bool ConfirmPrint(QWidget* owner, HatDocument& doc);
 
-// Modal save chooser for the PDF file, starting in the hat-file folder with a name made of the site
-// and the date; the empty string when cancelled.
-QString ShowPdfSaveDialog(QWidget* owner, const HatDocument& doc);
-
 // The sheets as the current printer will print them, page by page on their paper, in Qt's print
 // preview. Its print button confirms the print as the print window does; the preview then closes
 // and true is returned. A hat that does not fit its paper is refused with the message instead.
@@ -30,8 +25,5 @@ bool ShowPrintPreview(QWidget* owner, HatDocument& doc);
 // The preview dialog over the current printer, drawn through the print path, its print button
 // confirming the print (and accepting the dialog when the request was recorded).
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* owner, HatDocument& doc);
-
-// The message boxes of printing, with the application's title.
-void ShowPrintMessage(QWidget* owner, const QString& message);
 
 } // namespace orv

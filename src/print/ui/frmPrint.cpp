@@ -32,9 +32,8 @@ QGroupBox* Group(const QString& caption, QWidget* field, QWidget* parent)
     return group;
 }
 
-} // namespace
-
-QString frmPrint::PaperText(int16_t rr0)
+// The text the paper field shows for a fixed layout.
+QString PaperText(int16_t rr0)
 {
     static const QStringList fixed = {QStringLiteral("A4縦"),          QStringLiteral("B4縦"),
                                       QStringLiteral("A3縦"),          QStringLiteral("A4横2枚に分割"),
@@ -42,11 +41,14 @@ QString frmPrint::PaperText(int16_t rr0)
     return rr0 >= 0 && rr0 < fixed.size() ? fixed[rr0] : QString();
 }
 
-const QStringList& frmPrint::FreeRadiusPapers()
+// The papers offered for a free radius, in the order of PrintPaperIndex.
+const QStringList& FreeRadiusPapers()
 {
     static const QStringList papers = {QStringLiteral("A4縦"), QStringLiteral("B4縦"), QStringLiteral("A3縦")};
     return papers;
 }
+
+} // namespace
 
 frmPrint::frmPrint(HatDocument& doc, QWidget* parent) : QDialog(parent), doc_(doc)
 {

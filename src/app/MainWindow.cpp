@@ -12,6 +12,9 @@
 #include "document/ui/DlgDrawLine.h"
 #include "document/ui/DlgUsrText.h"
 #include "document/ui/HatFileDialogs.h"
+#include "print/ui/PrintCommands.h"
+#include "print/ui/frmPrint.h"
+#include "print/ui/frmPrinter.h"
 #include "render/RedrawChart.h"
 
 #include <QApplication>
@@ -115,7 +118,9 @@ void MainWindow::BuildMenus()
     addItem(file, "mnuLoad", QStringLiteral("笠ファイル読み込み(&L)"), &MainWindow::BtnOpen_Click);
     file->addSeparator();
     addItem(file, "mnuPrinterSet", QStringLiteral("プリンタの設定(&W)"), &MainWindow::BtnPrtset_Click);
-    addItem(file, "mnuPrint", QStringLiteral("早見笠の印刷(&P)"), &MainWindow::BtnPrint_Click);
+    addItem(file, "mnuPrint", QStringLiteral("早見笠の印刷(&P)"), &MainWindow::BtnPrint_Click)
+        ->setShortcut(QKeySequence::Print);
+    addItem(file, "mnuPreview", QStringLiteral("印刷プレビュー(&V)"), &MainWindow::mnuPreview_Click);
     file->addSeparator();
     addItem(file, "mnuQuite", QStringLiteral("Orvenzaの終了(&Q)"), &MainWindow::BtnExit_Click);
 
@@ -244,6 +249,12 @@ void MainWindow::Picture1_MouseMove(QMouseEvent* event)
     pointer_ = at.toPoint();
     LineMouseMove(*doc_, event->buttons() & Qt::LeftButton, at.x(), at.y());
     ShowPreviews();
+    RunRequestsNow();
+}
+
+// A confirmed request does not wait for the pointer: the window that made it runs it on closing.
+void MainWindow::RunRequestsNow()
+{
     SyncViewport();
     RunPendingRequests(*doc_, Hooks());
 }
@@ -335,15 +346,43 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::BtnSave_Click()
 {
     SaveCommand(this, *doc_);
+    RunRequestsNow();
 }
 
 void MainWindow::BtnOpen_Click()
 {
     OpenCommand(this, *doc_);
+    RunRequestsNow();
 }
 
-void MainWindow::BtnPrint_Click() {}
-void MainWindow::BtnPrtset_Click() {}
+// 早見笠印刷: the print window, modeless; its request runs as soon as it has closed.
+void MainWindow::BtnPrint_Click()
+{
+    if (!print_) {
+        print_ = new frmPrint(*doc_, this);
+        connect(print_, &QDialog::finished, this, &MainWindow::RunRequestsNow);
+    }
+    print_->show();
+    print_->raise();
+    print_->activateWindow();
+}
+
+void MainWindow::BtnPrtset_Click()
+{
+    if (!printerSet_)
+        printerSet_ = new frmPrinter(*doc_, this);
+    printerSet_->show();
+    printerSet_->raise();
+    printerSet_->activateWindow();
+}
+
+// 印刷プレビュー from the menu: one copy, as the print window starts with.
+void MainWindow::mnuPreview_Click()
+{
+    doc_->printRequest.PrintCopies = 1;
+    if (ShowPrintPreview(this, *doc_))
+        RunRequestsNow();
+}
 
 // 早見笠消去: the chart picture and every mark go; the next redraw brings the chart back.
 void MainWindow::BtnCLS_Click()

@@ -32,6 +32,8 @@ class DlgChuji;
 class DlgDrawLine;
 class DlgUsrText;
 class HelpWindow;
+class frmPrint;
+class frmPrinter;
 class ucClrComDlg;
 
 class MainWindow : public QMainWindow {
@@ -79,6 +81,7 @@ public slots:
     void BtnOpen_Click();
     void BtnPrint_Click();
     void BtnPrtset_Click();
+    void mnuPreview_Click();
     void BtnCLS_Click();
     void BtnUndo_Click();
     void BtnText_Click();
@@ -123,6 +126,8 @@ private:
     void Picture1_MouseUp(QMouseEvent* event);
     void ShowPreviews();
     void Notify(const std::optional<QString>& message);
+    // Carries out the waiting save, open and print requests now.
+    void RunRequestsNow();
     RequestHooks Hooks();
 
     std::unique_ptr<HatDocument> doc_;
@@ -138,6 +143,8 @@ private:
     QPointer<DlgUsrText> textDialog_;
     QPointer<DlgChuji> stampDialog_;
     QPoint pointer_; // the last pointer position over the chart, in chart pixels
+    QPointer<frmPrint> print_;
+    QPointer<frmPrinter> printerSet_;
     std::function<void(const QStringList&)> reportProblems_;
     std::function<bool()> askExit_;
     std::function<void(const QString&)> notice_;

@@ -1,10 +1,12 @@
 // orvenza-render: draws a hat without a window, to a PNG (the screen chart) or a PDF (the printed
-// sheets at full scale), from the fresh-start settings or a hat file (--open) changed by
-// --set KEY=VALUE options; --save writes the resulting document as a hat file.
+// sheets at full scale), or prints it on a printer (--print, --copies) through the window's own
+// print path, from the fresh-start settings or a hat file (--open) changed by --set KEY=VALUE
+// options; --save writes the resulting document as a hat file. --list-printers lists the printers.
 
 #include "document/HatDocument.h"
 #include "document/HatFile.h"
-#include "render/PdfPrinterCanvas.h"
+#include "print/PrintJob.h"
+#include "print/PrinterChoice.h"
 #include "render/RedrawChart.h"
 #include "settings/ApplySetting.h"
 
@@ -22,15 +24,18 @@ constexpr int ExitProblem = 2;
 struct Options {
     QList<QPair<QString, QString>> sets;
     std::optional<int16_t> paperIndex;
-    int dpi = 600;
     QString out;
+    QString printer;
+    int copies = 1;
+    bool listPrinters = false;
     QString open;
     QString save;
 };
 
 const char Usage[] =
-    "usage: orvenza-render [--open FILE.orv] [--set KEY=VALUE]... [--paper A4|B4|A3] [--dpi N]\n"
-    "                      [--out FILE.png|FILE.pdf] [--save FILE.orv]   (--out or --save, or both)\n";
+    "usage: orvenza-render [--open FILE.orv] [--set KEY=VALUE]... [--paper A4|B4|A3]\n"
+    "                      [--out FILE.png|FILE.pdf] [--print PRINTER [--copies N]] [--save FILE.orv]\n"
+    "       orvenza-render --list-printers\n";
 
 [[noreturn]] void Fail(const QString& message)
 {
@@ -68,12 +73,18 @@ Options ParseOptions(const QStringList& args)
             if (index < 0)
                 Fail(QStringLiteral("--paper must be A4, B4 or A3, got \"%1\"").arg(paper));
             o.paperIndex = static_cast<int16_t>(index);
-        } else if (name == QLatin1String("--dpi")) {
+        } else if (name == QLatin1String("--print")) {
+            o.printer = OptionValue(args, i, name);
+            if (o.printer.isEmpty())
+                Fail(QStringLiteral("--print needs a printer name"));
+        } else if (name == QLatin1String("--copies")) {
             const QString value = OptionValue(args, i, name);
             bool ok = false;
-            o.dpi = value.toInt(&ok);
-            if (!ok || o.dpi < 72 || o.dpi > 2400)
-                Fail(QStringLiteral("--dpi must be a whole number from 72 to 2400, got \"%1\"").arg(value));
+            o.copies = value.toInt(&ok);
+            if (!ok || o.copies < 0 || o.copies > 50)
+                Fail(QStringLiteral("--copies must be a whole number from 0 to 50, got \"%1\"").arg(value));
+        } else if (arg == QLatin1String("--list-printers")) {
+            o.listPrinters = true;
         } else if (name == QLatin1String("--out")) {
             o.out = OptionValue(args, i, name);
         } else if (name == QLatin1String("--open")) {
@@ -89,8 +100,8 @@ Options ParseOptions(const QStringList& args)
             Fail(QStringLiteral("unknown option \"%1\"\n%2").arg(arg, QString::fromLatin1(Usage).trimmed()));
         }
     }
-    if (o.out.isEmpty() && o.save.isEmpty())
-        Fail(QStringLiteral("--out FILE.png or FILE.pdf (or --save FILE.orv) is required"));
+    if (o.out.isEmpty() && o.save.isEmpty() && o.printer.isEmpty() && !o.listPrinters)
+        Fail(QStringLiteral("--out FILE.png or FILE.pdf (or --print PRINTER, or --save FILE.orv) is required"));
     if (!o.out.isEmpty() && !o.out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
         && !o.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         Fail(QStringLiteral("--out must end in .png or .pdf: \"%1\"").arg(o.out));
@@ -153,22 +164,24 @@ void RenderPng(orv::HatDocument& doc, const QString& out, bool opened)
     }
 }
 
-void RenderPdf(orv::HatDocument& doc, const QString& out, int dpi)
+// The printed sheets as the "PDFファイル" printer writes them; a hat that does not fit its paper
+// is refused.
+void RenderPdf(orv::HatDocument& doc, const QString& out)
 {
-    bool written = false;
-    {
-        orv::PdfPrinterCanvas pdf(out, dpi);
-        doc.printer = &pdf;
-        doc.printing = true;
-        orv::RedrawChart(doc, true);
-        doc.printer = nullptr;
-        written = pdf.Finish() && pdf.PageCount() > 0;
-    }
+    const orv::PrintOutcome outcome = orv::PrintToPdf(doc, out);
     FailOnProblems(doc, out);
-    if (!written) {
-        QFile::remove(out);
-        Fail(QStringLiteral("cannot write \"%1\"").arg(out));
-    }
+    if (!outcome.failure.isEmpty())
+        Fail(outcome.failure.simplified());
+}
+
+// The window's print request: every sheet its own print job, copies by drawing again.
+void PrintOnPrinter(orv::HatDocument& doc, const Options& o)
+{
+    const orv::PrintOutcome outcome = orv::PrintOnPrinter(doc, o.printer, o.copies);
+    if (!outcome.failure.isEmpty())
+        Fail(outcome.failure.simplified());
+    if (!doc.problems.Empty())
+        Fail(doc.problems.Messages().join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -184,6 +197,11 @@ int main(int argc, char** argv)
     });
     QGuiApplication app(argc, argv);
     const Options options = ParseOptions(QCoreApplication::arguments());
+    if (options.listPrinters) {
+        for (const QString& name : orv::QtSystemPrinters().names())
+            std::printf("%s\n", name.toUtf8().constData());
+        return 0;
+    }
 
     orv::HatDocument doc(QCoreApplication::applicationDirPath());
     if (!doc.Initialise(QDate::currentDate()))
@@ -193,9 +211,11 @@ int main(int argc, char** argv)
     ApplySets(doc, options);
 
     if (options.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        RenderPdf(doc, options.out, options.dpi);
+        RenderPdf(doc, options.out);
     else if (!options.out.isEmpty())
         RenderPng(doc, options.out, !options.open.isEmpty());
+    if (!options.printer.isEmpty())
+        PrintOnPrinter(doc, options);
     if (!options.save.isEmpty())
         SaveHatFile(doc, options);
     return 0;

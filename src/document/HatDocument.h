@@ -8,6 +8,8 @@
 #include "document/PendingRequests.h"
 #include "document/StampTool.h"
 #include "document/TextTool.h"
+#include "print/PrintRequest.h"
+#include "print/PrinterChoice.h"
 #include "render/ChartGeometry.h"
 #include "render/DataFolder.h"
 #include "render/ScreenCanvas.h"
@@ -52,6 +54,9 @@ public:
     ProblemLog problems;
 
     int16_t PrintPaperIndex = 0;
+    // The print request of the print dialog, and the printers with the current one.
+    PrintRequest printRequest;
+    PrinterChoice printerChoice;
     bool LoadPending = false;
     bool Undoing = false;
 

@@ -2,6 +2,7 @@
 
 #include "document/HatDocument.h"
 #include "document/HatFile.h"
+#include "print/PrintJob.h"
 #include "render/RedrawChart.h"
 
 namespace orv {
@@ -78,8 +79,7 @@ void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks)
         doc.LoadPending = false;
         doc.requests.PendingLoadPath.clear();
     }
-    if (hooks.print)
-        hooks.print();
+    Report(hooks, RunPrintRequest(doc));
 }
 
 bool RunWaitingSaveBeforeExit(HatDocument& doc, const RequestHooks& hooks)

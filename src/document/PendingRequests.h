@@ -1,8 +1,9 @@
 #pragma once
-// Saving and opening are two steps: the commands only ask for a path and record a request; the
-// next pointer move over the chart carries the waiting requests out, the save first, then the
-// open with its screen redraw, then the print. A request waits while its flag is set and its path
-// is not empty.
+// Saving, opening and printing are two steps: the commands only ask for a path (or the print
+// dialog records a print) and record a request; the window carries the waiting requests out as
+// soon as the dialog that made one has closed, and again at every pointer move over the chart:
+// the save first, then the open with its screen redraw, then the print. A save or open waits
+// while its flag is set and its path is not empty.
 
 #include <functional>
 #include <QString>
@@ -19,13 +20,12 @@ struct PendingRequests {
 
 // What the window supplies to carry the requests out.
 struct RequestHooks {
-    // Shows a failure of the save or the open (a message box with the application's title).
+    // Shows a failure of the save, the open or the print (a message box with the application's
+    // title).
     std::function<void(const QString& message)> reportFailure;
     // Runs after the open's screen redraw, while LoadPending is still set (the window refreshes
     // its controls and shows the new chart).
     std::function<void()> screenRedrawn;
-    // Carries out a waiting print request, if any.
-    std::function<void()> print;
 };
 
 inline const QString HatFileExtension = QStringLiteral(".orv");
@@ -46,8 +46,9 @@ bool SaveWaiting(const HatDocument& doc);
 bool OpenWaiting(const HatDocument& doc);
 
 // Carries out the waiting requests in the order save, open (load, then a redraw on the screen with
-// LoadPending still set so that the loaded texts and lines are drawn), print. Every request is
-// cleared once carried out, failed or not; a failed open still redraws with what was applied.
+// LoadPending still set so that the loaded texts and lines are drawn), print (once per copy on
+// the current printer). Every request is cleared once carried out, failed or not; a failed open
+// still redraws with what was applied.
 void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks);
 
 // On leaving the program: a save still waiting is carried out (and nothing else), so that a

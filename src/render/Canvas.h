@@ -83,8 +83,10 @@ public:
     virtual void Polygon(const std::vector<QPoint>& points, Colour brush) = 0;
 
     // Printer members: paper code (9 A4, 12 B4, 8 A3) and orientation (1 portrait, 2 landscape)
-    // for the next document, and the end of the current document. The screen ignores them.
+    // for the next document, the x of the drawing that goes to the middle of the paper's width,
+    // and the end of the current document. The screen ignores them.
     virtual void SetPaper(int16_t /*paperCode*/, int16_t /*orientation*/) {}
+    virtual void CentreAcrossSheet(int32_t /*x*/) {}
     virtual void EndDoc() {}
 };
 

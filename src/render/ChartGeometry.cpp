@@ -13,7 +13,7 @@ PaperLayout LookUpPaper(int16_t rr0, int16_t printPaperIndex)
     };
     if (rr0 < 0 || rr0 >= PaperLayoutCount)
         return Fixed[0];
-    if (rr0 < 6)
+    if (rr0 < FirstFreeRadiusLayout)
         return Fixed[rr0];
     static constexpr int16_t ChosenPaper[3] = {9, 12, 8};
     const int16_t code = printPaperIndex >= 0 && printPaperIndex < 3 ? ChosenPaper[printPaperIndex] : 9;

@@ -28,6 +28,8 @@ struct PaperLayout {
 };
 
 inline constexpr int PaperLayoutCount = 17;
+// List positions from here on are the free radii, 6 to 16 cm, equal to their position.
+inline constexpr int FirstFreeRadiusLayout = 6;
 
 // Layout of list position RR0: the six paper items, then radii 6 to 16 cm on the paper chosen in
 // the print dialog (0 A4, 1 B4, 2 A3). A position outside the list is taken as "A4縦".

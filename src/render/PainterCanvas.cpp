@@ -131,7 +131,10 @@ void PainterCanvas::Print(const QString& text)
     if (!p || text.isEmpty())
         return;
     QFont font(MapFaceName(PrintFace()));
-    font.setPointSizeF(FontSize > 0 ? FontSize : 1);
+    // Points count on the canvas's own grid (1440 / twips per pixel dots per inch), whatever the
+    // resolution of the device the painter scales that grid to.
+    const double gridDpi = 1440.0 / TwipsPerPixelY();
+    font.setPointSizeF((FontSize > 0 ? FontSize : 1) * gridDpi / p->device()->logicalDpiY());
     p->setFont(font);
     p->setPen(ToQColor(ForeColor));
     const QFontMetricsF fm(font, p->device());

@@ -97,9 +97,13 @@ void DrawSheet(HatDocument& doc, int16_t sheet, bool fullFlag)
     Canvas& canvas = doc.CurrentCanvas();
     ChartGeometry& g = doc.geometry;
     const HatSettings& s = doc.settings;
-    if (doc.printing)
-        canvas.SetPaper(g.paperCode, g.paperOrientation);
     PlaceSheetCentre(g, sheet);
+    if (doc.printing) {
+        canvas.SetPaper(g.paperCode, g.paperOrientation);
+        // The hat's centre goes to the middle of the paper's width. Both sheets of a two-sheet
+        // hat share centreX, so they move by the same amount and their halves still join.
+        canvas.CentreAcrossSheet(g.centreX);
+    }
     const LayerContext ctx{canvas, g, s, doc.printing};
 
     const SkyPlace place = SkyPlaceOf(doc);

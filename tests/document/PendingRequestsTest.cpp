@@ -23,8 +23,7 @@ struct Journal {
                 [this, &doc] {
                     events << "redrawn";
                     loadPendingDuringRedraw = doc.LoadPending;
-                },
-                [this] { events << "print"; }};
+                }};
     }
 };
 
@@ -60,7 +59,7 @@ TEST(SaveFlow, NothingIsWrittenBeforeThePointerMovesAndACancelWithdrawsTheSave)
     RequestSave(*doc, QString()); // the chooser reopened and cancelled
     RunPendingRequests(*doc, journal.Hooks(*doc));
     EXPECT_FALSE(QFile::exists(dir.filePath("later.orv")));
-    EXPECT_EQ(journal.events, QStringList({"print", "print", "print"}));
+    EXPECT_TRUE(journal.events.isEmpty());
 }
 
 TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
@@ -82,7 +81,7 @@ TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
     EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 0);
     EXPECT_TRUE(doc->settings.Fmilky == false); // the redraw read the loaded controls back
     EXPECT_EQ(doc->overlays.UsrTexts[1].text, "loaded");
-    EXPECT_EQ(journal.events, QStringList({"redrawn", "print"}));
+    EXPECT_EQ(journal.events, QStringList({"redrawn"}));
     EXPECT_TRUE(journal.loadPendingDuringRedraw);
     EXPECT_FALSE(doc->LoadPending);
     EXPECT_TRUE(doc->requests.PendingLoadPath.isEmpty());
@@ -98,7 +97,7 @@ TEST(OpenFlow, FailedOpenIsReportedAndStillRedrawsWithWhatWasApplied)
     EXPECT_FALSE(OpenWaiting(*doc));
     RequestOpen(*doc, dir.filePath("missing.orv"));
     RunPendingRequests(*doc, journal.Hooks(*doc));
-    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::FileNotFound, "redrawn", "print"}));
+    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::FileNotFound, "redrawn"}));
     EXPECT_FALSE(OpenWaiting(*doc));
 }
 
@@ -112,7 +111,7 @@ TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
     RequestOpen(*doc, dir.filePath("last.orv"));
     EXPECT_TRUE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
     EXPECT_EQ(ReadAll(dir.filePath("last.orv")), Saved(*doc));
-    EXPECT_TRUE(journal.events.isEmpty()); // no redraw, no print
+    EXPECT_TRUE(journal.events.isEmpty()); // no redraw
     RequestSave(*doc, dir.filePath("no/folder/x"));
     EXPECT_FALSE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
     EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::PathNotFound}));

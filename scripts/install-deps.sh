@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
   poppler-utils xvfb xauth
+  locales
 )
 
 missing=()

@@ -1,174 +1,28 @@
-// orvenza-render: draws a hat without a window, to a PNG (the screen chart) or a PDF (the printed
-// sheets at full scale), from the fresh-start settings or a hat file (--open) changed by
-// --set KEY=VALUE options; --save writes the resulting document as a hat file.
+// orvenza-render: draws hats without a window, to a PNG (the screen chart) or a PDF (the printed
+// sheets at full scale), from the fresh-start settings or a hat file, changed by --set options;
+// --save writes the resulting document as a hat file; --batch makes many charts in one run.
 
-#include "document/HatDocument.h"
-#include "document/HatFile.h"
-#include "render/PdfPrinterCanvas.h"
-#include "render/RedrawChart.h"
-#include "settings/ApplySetting.h"
+#include "document/RenderJob.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
+#include <QDate>
 #include <QGuiApplication>
-#include <QStringList>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
 constexpr int ExitProblem = 2;
 
-struct Options {
-    QList<QPair<QString, QString>> sets;
-    std::optional<int16_t> paperIndex;
-    int dpi = 600;
-    QString out;
-    QString open;
-    QString save;
-};
-
-const char Usage[] =
-    "usage: orvenza-render [--open FILE.orv] [--set KEY=VALUE]... [--paper A4|B4|A3] [--dpi N]\n"
-    "                      [--out FILE.png|FILE.pdf] [--save FILE.orv]   (--out or --save, or both)\n";
+void Report(const QString& message)
+{
+    std::fprintf(stderr, "orvenza-render: %s\n", message.toUtf8().constData());
+}
 
 [[noreturn]] void Fail(const QString& message)
 {
-    std::fprintf(stderr, "orvenza-render: %s\n", message.toUtf8().constData());
+    Report(message);
     std::exit(ExitProblem);
-}
-
-// Takes the value of an option given either as "--name value" or "--name=value".
-QString OptionValue(const QStringList& args, int& i, const QString& name)
-{
-    const QString& arg = args[i];
-    if (arg.startsWith(name + QLatin1Char('=')))
-        return arg.mid(name.size() + 1);
-    if (i + 1 >= args.size())
-        Fail(QStringLiteral("%1 needs a value").arg(name));
-    return args[++i];
-}
-
-Options ParseOptions(const QStringList& args)
-{
-    Options o;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const QString name = arg.section(QLatin1Char('='), 0, 0);
-        if (name == QLatin1String("--set")) {
-            const QString kv = OptionValue(args, i, name);
-            const int eq = kv.indexOf(QLatin1Char('='));
-            if (eq <= 0)
-                Fail(QStringLiteral("--set needs KEY=VALUE, got \"%1\"").arg(kv));
-            o.sets.append({kv.left(eq), kv.mid(eq + 1)});
-        } else if (name == QLatin1String("--paper")) {
-            static const QStringList papers = {QStringLiteral("A4"), QStringLiteral("B4"), QStringLiteral("A3")};
-            const QString paper = OptionValue(args, i, name);
-            const int index = static_cast<int>(papers.indexOf(paper.toUpper()));
-            if (index < 0)
-                Fail(QStringLiteral("--paper must be A4, B4 or A3, got \"%1\"").arg(paper));
-            o.paperIndex = static_cast<int16_t>(index);
-        } else if (name == QLatin1String("--dpi")) {
-            const QString value = OptionValue(args, i, name);
-            bool ok = false;
-            o.dpi = value.toInt(&ok);
-            if (!ok || o.dpi < 72 || o.dpi > 2400)
-                Fail(QStringLiteral("--dpi must be a whole number from 72 to 2400, got \"%1\"").arg(value));
-        } else if (name == QLatin1String("--out")) {
-            o.out = OptionValue(args, i, name);
-        } else if (name == QLatin1String("--open")) {
-            o.open = OptionValue(args, i, name);
-        } else if (name == QLatin1String("--save")) {
-            o.save = OptionValue(args, i, name);
-            if (o.save.isEmpty())
-                Fail(QStringLiteral("--save needs a file name"));
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            std::fputs(Usage, stdout);
-            std::exit(0);
-        } else {
-            Fail(QStringLiteral("unknown option \"%1\"\n%2").arg(arg, QString::fromLatin1(Usage).trimmed()));
-        }
-    }
-    if (o.out.isEmpty() && o.save.isEmpty())
-        Fail(QStringLiteral("--out FILE.png or FILE.pdf (or --save FILE.orv) is required"));
-    if (!o.out.isEmpty() && !o.out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-        && !o.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        Fail(QStringLiteral("--out must end in .png or .pdf: \"%1\"").arg(o.out));
-    return o;
-}
-
-void ApplySets(orv::HatDocument& doc, const Options& o)
-{
-    for (const auto& [key, value] : o.sets) {
-        const orv::ApplyResult r = orv::ApplySettingValue(doc.controls, doc.settings, doc.sites, key, value);
-        if (r.kind == orv::ApplyResult::UnknownKey)
-            Fail(QStringLiteral("unknown setting key \"%1\"").arg(key));
-        if (r.kind == orv::ApplyResult::Failed)
-            Fail(QStringLiteral("bad value \"%1\" for %2: %3").arg(value, key, r.message));
-    }
-    if (o.paperIndex)
-        doc.PrintPaperIndex = *o.paperIndex;
-}
-
-// Refuses the output when a data file was missing or malformed: the chart would be incomplete.
-void FailOnProblems(const orv::HatDocument& doc, const QString& out)
-{
-    if (doc.problems.Empty())
-        return;
-    QFile::remove(out);
-    Fail(doc.problems.Messages().join(QLatin1Char(' ')));
-}
-
-// Reads the hat file given by --open into the fresh document.
-void OpenHatFile(orv::HatDocument& doc, const QString& path)
-{
-    const QString failure = orv::LoadHatFile(doc, path);
-    if (!failure.isEmpty())
-        Fail(QStringLiteral("cannot open \"%1\": %2").arg(path, failure));
-}
-
-// Writes the document given by --save; a failure takes the rendered output away with it.
-void SaveHatFile(const orv::HatDocument& doc, const Options& o)
-{
-    const QString failure = orv::SaveHatFile(doc, o.save);
-    if (failure.isEmpty())
-        return;
-    if (!o.out.isEmpty())
-        QFile::remove(o.out);
-    Fail(QStringLiteral("cannot save \"%1\": %2").arg(o.save, failure));
-}
-
-// The screen chart; after --open it is drawn as the open's redraw draws it, with the loaded
-// texts and lines.
-void RenderPng(orv::HatDocument& doc, const QString& out, bool opened)
-{
-    doc.printing = false;
-    doc.LoadPending = opened;
-    orv::RedrawChart(doc, true);
-    doc.LoadPending = false;
-    FailOnProblems(doc, out);
-    if (!doc.screen.Image().save(out, "PNG")) {
-        QFile::remove(out);
-        Fail(QStringLiteral("cannot write \"%1\"").arg(out));
-    }
-}
-
-void RenderPdf(orv::HatDocument& doc, const QString& out, int dpi)
-{
-    bool written = false;
-    {
-        orv::PdfPrinterCanvas pdf(out, dpi);
-        doc.printer = &pdf;
-        doc.printing = true;
-        orv::RedrawChart(doc, true);
-        doc.printer = nullptr;
-        written = pdf.Finish() && pdf.PageCount() > 0;
-    }
-    FailOnProblems(doc, out);
-    if (!written) {
-        QFile::remove(out);
-        Fail(QStringLiteral("cannot write \"%1\"").arg(out));
-    }
 }
 
 } // namespace
@@ -180,23 +34,40 @@ int main(int argc, char** argv)
     // Standard error carries the renderer's own one-line reports only, not Qt's diagnostics.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg)
-            std::fprintf(stderr, "orvenza-render: %s\n", message.toUtf8().constData());
+            Report(message);
     });
     QGuiApplication app(argc, argv);
-    const Options options = ParseOptions(QCoreApplication::arguments());
+    QCoreApplication::setApplicationName(QStringLiteral("orvenza-render"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVENZA_VERSION));
 
-    orv::HatDocument doc(QCoreApplication::applicationDirPath());
-    if (!doc.Initialise(QDate::currentDate()))
-        Fail(doc.data.MissingMessage(QString::fromLatin1(orv::SiteTable::FileName)));
-    if (!options.open.isEmpty())
-        OpenHatFile(doc, options.open);
-    ApplySets(doc, options);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws a planisphere hat without a window. Exit status 0 when every chart was made, 2 otherwise."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    orv::AddRenderJobOptions(parser);
+    const QCommandLineOption batch(QStringLiteral("batch"),
+                                   QStringLiteral("Make one chart per line of FILE, each line holding the options "
+                                                  "of one chart; no other option goes with it."),
+                                   QStringLiteral("FILE"));
+    parser.addOption(batch);
+    if (!parser.parse(QCoreApplication::arguments()))
+        Fail(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
 
-    if (options.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        RenderPdf(doc, options.out, options.dpi);
-    else if (!options.out.isEmpty())
-        RenderPng(doc, options.out, !options.open.isEmpty());
-    if (!options.save.isEmpty())
-        SaveHatFile(doc, options);
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (parser.isSet(batch)) {
+        if (parser.optionNames().size() > 1 || !parser.positionalArguments().isEmpty())
+            Fail(QStringLiteral("--batch takes no other option"));
+        return orv::RunRenderBatch(parser.value(batch), programDir, QDate::currentDate(), Report) ? 0 : ExitProblem;
+    }
+    orv::RenderJob job;
+    if (const QString failure = orv::ReadRenderJob(parser, job); !failure.isEmpty())
+        Fail(failure);
+    if (const QString failure = orv::RunRenderJob(job, programDir, QDate::currentDate()); !failure.isEmpty())
+        Fail(failure);
     return 0;
 }

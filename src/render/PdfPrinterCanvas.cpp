@@ -5,7 +5,17 @@
 namespace orv {
 
 PdfPrinterCanvas::PdfPrinterCanvas(const QString& path, int dotsPerInch)
-    : dpi_(dotsPerInch), writer_(std::make_unique<QPdfWriter>(path))
+    : PdfPrinterCanvas(std::make_unique<QPdfWriter>(path), dotsPerInch)
+{
+}
+
+PdfPrinterCanvas::PdfPrinterCanvas(QIODevice* device, int dotsPerInch)
+    : PdfPrinterCanvas(std::make_unique<QPdfWriter>(device), dotsPerInch)
+{
+}
+
+PdfPrinterCanvas::PdfPrinterCanvas(std::unique_ptr<QPdfWriter> writer, int dotsPerInch)
+    : dpi_(dotsPerInch), writer_(std::move(writer))
 {
     writer_->setResolution(dpi_);
     writer_->setCreator(QStringLiteral("Orvenza"));

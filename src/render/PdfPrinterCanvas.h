@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <memory>
 
+class QIODevice;
 class QPdfWriter;
 
 namespace orv {
@@ -16,6 +17,8 @@ namespace orv {
 class PdfPrinterCanvas : public PainterCanvas {
 public:
     PdfPrinterCanvas(const QString& path, int dotsPerInch);
+    // Writes the PDF to an open device instead of a file.
+    PdfPrinterCanvas(QIODevice* device, int dotsPerInch);
     ~PdfPrinterCanvas() override;
 
     double TwipsPerPixelX() const override { return 1440.0 / dpi_; }
@@ -31,6 +34,7 @@ protected:
     QPainter* Painter() override;
 
 private:
+    PdfPrinterCanvas(std::unique_ptr<QPdfWriter> writer, int dotsPerInch);
     QPageLayout Layout() const;
 
     int dpi_;

@@ -168,11 +168,13 @@ QString ParseRenderJob(const QStringList& arguments, RenderJob& job)
     return ReadRenderJob(parser, job);
 }
 
-QString RunRenderJob(const RenderJob& job, const QString& programDir, QDate today)
+QString RunRenderJob(const RenderJob& job, const QString& programDir, QDate today, const SiteTable* sites)
 {
     RestartMilkyWaySequence();
     HatDocument doc(programDir);
-    if (!doc.Initialise(today))
+    if (sites)
+        doc.Initialise(today, *sites);
+    else if (!doc.Initialise(today))
         return doc.data.MissingMessage(QString::fromLatin1(SiteTable::FileName));
     if (!job.open.isEmpty())
         if (const QString failure = LoadHatFile(doc, job.open); !failure.isEmpty())
@@ -219,6 +221,12 @@ bool RunRenderBatch(const QString& path, const QString& programDir, QDate today,
         return false;
     }
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    SiteTable sites;
+    const DataFolder data(programDir);
+    if (!sites.LoadSiteTable(data)) {
+        report(data.MissingMessage(QString::fromLatin1(SiteTable::FileName)));
+        return false;
+    }
     bool allMade = true;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
@@ -227,7 +235,7 @@ bool RunRenderBatch(const QString& path, const QString& programDir, QDate today,
         RenderJob job;
         QString failure = ParseRenderJob(QProcess::splitCommand(line), job);
         if (failure.isEmpty())
-            failure = RunRenderJob(job, programDir, today);
+            failure = RunRenderJob(job, programDir, today, &sites);
         if (!failure.isEmpty()) {
             report(QStringLiteral("line %1: %2").arg(i + 1).arg(failure));
             allMade = false;

@@ -15,6 +15,8 @@ class QCommandLineParser;
 
 namespace orv {
 
+class SiteTable;
+
 // One chart: what to start from, what to change and which files to write.
 struct RenderJob {
     QString open;                        // hat file to start from; empty: the fresh-start settings
@@ -40,13 +42,14 @@ QString ReadRenderJob(const QCommandLineParser& parser, RenderJob& job);
 QString ParseRenderJob(const QStringList& arguments, RenderJob& job);
 
 // Makes the chart and writes its files exactly as a separate run of the program would: a fresh
-// document for the day today, the Milky Way's random sequence started again. The empty string on
-// success, otherwise one line saying what failed; then no file of the job has been written (a file
-// that was there before is kept as it was).
-QString RunRenderJob(const RenderJob& job, const QString& programDir, QDate today);
+// document for the day today, the Milky Way's random sequence started again. sites, when given,
+// is the site table already read from programDir's DATA folder. The empty string on success,
+// otherwise one line saying what failed; then no file of the job has been written (a file that
+// was there before is kept as it was).
+QString RunRenderJob(const RenderJob& job, const QString& programDir, QDate today, const SiteTable* sites = nullptr);
 
 // Runs every line of a batch file as one job (blank lines and lines starting with # are skipped),
-// in one process. A line that fails is reported as "line N: reason" and the others still run.
+// in one process, reading the site table once for all. A line that fails is reported as "line N: reason" and the others still run.
 // False when any line failed or the file cannot be read.
 bool RunRenderBatch(const QString& path, const QString& programDir, QDate today,
                     const std::function<void(const QString&)>& report);

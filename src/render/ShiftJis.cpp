@@ -74,12 +74,6 @@ QString ShiftJisDecoder::Decode(QByteArrayView bytes)
     return out;
 }
 
-QString DecodeShiftJis(const QByteArray& bytes)
-{
-    ShiftJisDecoder decoder;
-    return decoder.Decode(bytes);
-}
-
 std::optional<QByteArray> EncodeShiftJis(const QString& text)
 {
     const iconv_t converter = iconv_open("CP932", "UTF-16LE");

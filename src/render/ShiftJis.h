@@ -32,9 +32,6 @@ private:
     bool tried_ = false;
 };
 
-// Decodes code page 932 bytes with a converter of its own (see ShiftJisDecoder).
-QString DecodeShiftJis(const QByteArray& bytes);
-
 // Encodes text in code page 932, or nothing when some character has no code page 932 form.
 std::optional<QByteArray> EncodeShiftJis(const QString& text);
 

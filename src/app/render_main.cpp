@@ -19,10 +19,13 @@ void Report(const QString& message)
     std::fprintf(stderr, "orvenza-render: %s\n", message.toUtf8().constData());
 }
 
-[[noreturn]] void Fail(const QString& message)
+// Reports a failure (nothing when message is empty) and gives the exit status for it.
+int Status(const QString& message)
 {
+    if (message.isEmpty())
+        return 0;
     Report(message);
-    std::exit(ExitProblem);
+    return ExitProblem;
 }
 
 } // namespace
@@ -52,7 +55,7 @@ int main(int argc, char** argv)
                                    QStringLiteral("FILE"));
     parser.addOption(batch);
     if (!parser.parse(QCoreApplication::arguments()))
-        Fail(parser.errorText());
+        return Status(parser.errorText());
     if (parser.isSet(help))
         parser.showHelp(0);
     if (parser.isSet(version))
@@ -61,13 +64,11 @@ int main(int argc, char** argv)
     const QString programDir = QCoreApplication::applicationDirPath();
     if (parser.isSet(batch)) {
         if (parser.optionNames().size() > 1 || !parser.positionalArguments().isEmpty())
-            Fail(QStringLiteral("--batch takes no other option"));
+            return Status(QStringLiteral("--batch takes no other option"));
         return orv::RunRenderBatch(parser.value(batch), programDir, QDate::currentDate(), Report) ? 0 : ExitProblem;
     }
     orv::RenderJob job;
     if (const QString failure = orv::ReadRenderJob(parser, job); !failure.isEmpty())
-        Fail(failure);
-    if (const QString failure = orv::RunRenderJob(job, programDir, QDate::currentDate()); !failure.isEmpty())
-        Fail(failure);
-    return 0;
+        return Status(failure);
+    return Status(orv::RunRenderJob(job, programDir, QDate::currentDate()));
 }

@@ -37,22 +37,6 @@ int32_t Round32(double v)
     return static_cast<int32_t>(WrappingRound(v));
 }
 
-std::optional<int16_t> CheckedRound16(double v)
-{
-    const double r = RoundHalfEven(v);
-    if (!(r >= -32768.0 && r <= 32767.0))
-        return std::nullopt;
-    return static_cast<int16_t>(r);
-}
-
-std::optional<int32_t> CheckedRound32(double v)
-{
-    const double r = RoundHalfEven(v);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0))
-        return std::nullopt;
-    return static_cast<int32_t>(r);
-}
-
 double Int(double v)
 {
     return std::floor(v);

@@ -21,10 +21,6 @@ double RoundHalfEven(double v);
 int16_t Round16(double v);
 int32_t Round32(double v);
 
-// Rounded value as a 16-bit or 32-bit integer, or nothing when it does not fit (overflow).
-std::optional<int16_t> CheckedRound16(double v);
-std::optional<int32_t> CheckedRound32(double v);
-
 // Floor, as the calendar arithmetic needs it.
 double Int(double v);
 

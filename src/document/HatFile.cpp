@@ -305,9 +305,11 @@ std::optional<QString> HatReader::ApplyOverlay(const QString& key, const QString
     return std::nullopt;
 }
 
+// Where a fault is: the line and the key (cut when long, as a key of a file that is not a hat
+// file may be).
 QString AtLine(int line, const QString& key, const QString& what)
 {
-    return QStringLiteral("%1 行目 %2: %3").arg(line).arg(key, what);
+    return QStringLiteral("%1 行目 %2: %3").arg(line).arg(ValueText::Shortened(key), what);
 }
 
 } // namespace

@@ -6,11 +6,15 @@
 
 namespace orv {
 
-QString ValueText::Quoted(const QString& value)
+QString ValueText::Shortened(const QString& text)
 {
     constexpr int Longest = 24;
-    const QString v = value.trimmed();
-    return QStringLiteral("「%1」").arg(v.size() > Longest ? v.left(Longest) + QStringLiteral("…") : v);
+    return text.size() > Longest ? text.left(Longest) + QStringLiteral("…") : text;
+}
+
+QString ValueText::Quoted(const QString& value)
+{
+    return QStringLiteral("「%1」").arg(Shortened(value.trimmed()));
 }
 
 QString ValueText::NotSwitch(const QString& value, bool greyedAllowed)

@@ -24,6 +24,7 @@ enum class SettingSource { HatFile, Option };
 
 // What is wrong with a value, for the messages of the readers; the value is quoted, cut when long.
 namespace ValueText {
+QString Shortened(const QString& text); // the first 24 characters and "…" when longer
 QString Quoted(const QString& value);
 QString NotSwitch(const QString& value, bool greyedAllowed);
 QString NotListPosition(const QString& value, int first, int last);

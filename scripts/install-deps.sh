@@ -12,6 +12,7 @@ packages=(
   liberfa-dev
   poppler-utils xvfb xauth
   libcups2-dev cups printer-driver-cups-pdf
+  locales
 )
 
 missing=()

@@ -192,6 +192,11 @@ void MainWindow::BuildToolBar()
 
 void MainWindow::BtnPrView_Click()
 {
+    // A chart needs a site and a date; a hat file may have left either unchosen.
+    if (const QString missing = MissingChoice(doc_->controls); !missing.isEmpty()) {
+        QMessageBox::information(this, MainCaption, missing);
+        return;
+    }
     doc_->printing = false;
     SyncViewport();
     RedrawChart(*doc_, true);

@@ -11,6 +11,12 @@ bool HatDocument::Initialise(QDate today)
     return loaded;
 }
 
+void HatDocument::Initialise(QDate today, const SiteTable& loaded)
+{
+    sites = loaded;
+    InitialiseSettingControls(controls, sites, today);
+}
+
 Canvas& HatDocument::CurrentCanvas()
 {
     if (printing && printer)

@@ -40,6 +40,9 @@ public:
     // Loads the site table and fills every control with its fresh-start default. False when
     // the site file opens nowhere.
     bool Initialise(QDate today);
+    // The same with a site table already read from this document's DATA folder (a batch of
+    // charts reads it once).
+    void Initialise(QDate today, const SiteTable& loaded);
 
     DataFolder data;
     SiteTable sites;

@@ -2,22 +2,33 @@
 
 #include "astro/Numeric.h"
 #include "document/HatDocument.h"
+#include "document/ReplaceFile.h"
 #include "render/SequentialFields.h"
 #include "render/ShiftJis.h"
 #include "settings/ApplySetting.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orv {
 
 QString HatFileText::Unencodable(const QString& text)
 {
-    return QStringLiteral("テキスト「%1」にはファイルに保存できない文字が含まれています。保存しませんでした。").arg(text);
+    return QStringLiteral("テキスト「%1」にはファイルに保存できない文字が含まれています。").arg(text);
+}
+
+QString HatFileText::SaveFailed(const QString& path, const QString& reason)
+{
+    return QStringLiteral("笠ファイル「%1」に保存できませんでした。\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString HatFileText::OpenFailed(const QString& path, const QString& reason)
+{
+    return QStringLiteral("笠ファイル「%1」を開けませんでした。\n%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString NumberText(double value)
@@ -78,12 +89,14 @@ bool WriteText(QByteArray& out, const char* key, const QString& text, QString* f
     return true;
 }
 
-bool AllFinite(std::initializer_list<double> values)
+bool InRange(double coordinate)
 {
-    for (double v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
+    return std::fabs(coordinate) <= OverlayCoordinateLimit; // false for a value that is not a number
+}
+
+bool AllInRange(std::initializer_list<double> coordinates)
+{
+    return std::all_of(coordinates.begin(), coordinates.end(), InRange);
 }
 
 } // namespace
@@ -109,9 +122,9 @@ std::optional<QByteArray> HatFileBytes(const HatDocument& doc, QString* failure)
         const UsrText& t = o.UsrTexts[i];
         if (t.text.isEmpty())
             continue;
-        if (!AllFinite({t.x, t.y})) {
+        if (!AllInRange({t.x, t.y})) {
             if (failure)
-                *failure = ErrorText::Overflow;
+                *failure = HatFileText::PositionOutOfRange;
             return std::nullopt;
         }
         if (!WriteText(out, "Text", t.text, failure))
@@ -125,9 +138,9 @@ std::optional<QByteArray> HatFileBytes(const HatDocument& doc, QString* failure)
         const UsrLine& l = o.UsrLines[i];
         if (l.marker.isEmpty())
             continue;
-        if (!AllFinite({l.x1, l.y1, l.x2, l.y2})) {
+        if (!AllInRange({l.x1, l.y1, l.x2, l.y2})) {
             if (failure)
-                *failure = ErrorText::Overflow;
+                *failure = HatFileText::PositionOutOfRange;
             return std::nullopt;
         }
         if (!WriteText(out, "Line", l.marker, failure))
@@ -142,181 +155,208 @@ std::optional<QByteArray> HatFileBytes(const HatDocument& doc, QString* failure)
     return out;
 }
 
-namespace {
-
-QString OpenFailure(const QString& path, bool forWriting)
-{
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        return ErrorText::PathNotFound;
-    if (!forWriting && !info.exists())
-        return ErrorText::FileNotFound;
-    return ErrorText::PermissionDenied;
-}
-
-} // namespace
-
-QString WriteFileReplacing(const QString& path, const QByteArray& bytes, const std::function<void()>& midway)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return OpenFailure(path, true);
-    const qsizetype half = midway ? bytes.size() / 2 : bytes.size();
-    bool ok = file.write(bytes.constData(), half) == half;
-    if (ok && midway) {
-        file.flush();
-        midway();
-        ok = file.write(bytes.constData() + half, bytes.size() - half) == bytes.size() - half;
-    }
-    if (!ok) {
-        file.cancelWriting();
-        file.commit();
-        return HatFileText::WriteFailed;
-    }
-    if (!file.commit())
-        return HatFileText::WriteFailed;
-    return {};
-}
-
 QString SaveHatFile(const HatDocument& doc, const QString& path)
 {
     QString failure;
     const std::optional<QByteArray> bytes = HatFileBytes(doc, &failure);
-    if (!bytes)
-        return failure;
-    return WriteFileReplacing(path, *bytes);
+    if (bytes)
+        failure = WriteFileReplacing(path, *bytes);
+    if (failure.isEmpty())
+        return {};
+    if (QFileInfo(path).isFile())
+        failure += QStringLiteral("\n元のファイルはそのまま残っています。");
+    return HatFileText::SaveFailed(path, failure);
 }
 
 namespace {
 
-// One load: the slot counters and whether a line group has begun.
+// The part of the document that an open replaces. The file is read into a copy of it, which
+// takes the document's place only when the whole file has been read without a fault.
+struct HatContents {
+    SettingControls controls;
+    HatSettings settings;
+    Overlays overlays; // starts empty: an open clears every text, line, stamp and the undo log
+};
+
+QString NotSize(const QString& value)
+{
+    return QStringLiteral("値%1は文字サイズ（0 から 1000 までの整数）ではありません。").arg(ValueText::Quoted(value));
+}
+
+QString NotLineWidth(const QString& value)
+{
+    return QStringLiteral("値%1は線幅（0 から 100 までの整数）ではありません。").arg(ValueText::Quoted(value));
+}
+
+QString NotCoordinate(const QString& value)
+{
+    return QStringLiteral("値%1は位置（-%2 から %2 までの数）ではありません。").arg(ValueText::Quoted(value)).arg(OverlayCoordinateLimit);
+}
+
+const QString Undecodable = QStringLiteral("Shift-JIS として読めない文字があります。");
+
+// One open: the slot counters, whether a line group has begun and whether any key of the hat
+// file has been seen.
 class HatReader {
 public:
-    explicit HatReader(HatDocument& doc) : doc_(doc), o_(doc.overlays) {}
+    HatReader(HatContents& contents, const SiteTable& sites) : c_(contents), o_(contents.overlays), sites_(sites) {}
 
-    // The empty string, or the failure that ended the pair.
-    QString Apply(const QByteArray& key, const QByteArray& value);
+    // The empty string, or what is wrong with the pair.
+    QString Apply(const QString& key, const QString& value);
 
     int16_t texts = 0;
     int16_t lines = 0;
+    bool knownKeySeen = false;
 
 private:
-    QString Colour32(const QByteArray& value, Colour& target);
-    QString Int16(const QByteArray& value, int16_t& target);
-    QString Real(const QByteArray& value, double& target);
+    // The result for a key of a text or line group; nothing for any other key.
+    std::optional<QString> ApplyOverlay(const QString& key, const QString& value, UsrText& t, UsrLine& l);
+    static QString Whole(const QString& value, int first, int last, int16_t& target, QString (*message)(const QString&));
+    static QString Colour32(const QString& value, Colour& target);
+    static QString Coordinate(const QString& value, double& target);
+    static QString Text(const QString& value, QString& target);
 
-    HatDocument& doc_;
+    HatContents& c_;
     Overlays& o_;
+    const SiteTable& sites_;
     bool lineSeen_ = false;
 };
 
-double Number(const QByteArray& value)
+QString HatReader::Whole(const QString& value, int first, int last, int16_t& target, QString (*message)(const QString&))
 {
-    return LeadingNumber(QString::fromLatin1(value));
+    const auto v = WholeNumberIn(value, first, last);
+    if (!v)
+        return message(value);
+    target = static_cast<int16_t>(*v);
+    return {};
 }
 
-QString HatReader::Colour32(const QByteArray& value, Colour& target)
+QString HatReader::Colour32(const QString& value, Colour& target)
 {
-    const auto v = CheckedRound32(Number(value));
+    const auto v = WholeNumberIn(value, 0, 0xFFFFFF);
     if (!v)
-        return ErrorText::Overflow;
+        return ValueText::NotColour(value);
     target = static_cast<Colour>(*v);
     return {};
 }
 
-QString HatReader::Int16(const QByteArray& value, int16_t& target)
+QString HatReader::Coordinate(const QString& value, double& target)
 {
-    const auto v = CheckedRound16(Number(value));
-    if (!v)
-        return ErrorText::Overflow;
+    const std::optional<double> v = WholeNumber(value);
+    if (!v || !InRange(*v))
+        return NotCoordinate(value);
     target = *v;
     return {};
 }
 
-QString HatReader::Real(const QByteArray& value, double& target)
+QString HatReader::Text(const QString& value, QString& target)
 {
-    const double v = Number(value);
-    if (!std::isfinite(v))
-        return ErrorText::Overflow;
-    target = v;
+    if (value.contains(QChar(0xFFFD)))
+        return Undecodable;
+    target = value;
     return {};
 }
 
-QString HatReader::Apply(const QByteArray& key, const QByteArray& value)
+QString HatReader::Apply(const QString& key, const QString& value)
 {
-    UsrText& t = o_.UsrTexts[texts];
-    UsrLine& l = o_.UsrLines[lines];
-    if (key == "Text") {
+    if (const std::optional<QString> failure = ApplyOverlay(key, value, o_.UsrTexts[texts], o_.UsrLines[lines])) {
+        knownKeySeen = true;
+        return *failure;
+    }
+    const ApplyResult r = ApplySettingValue(c_.controls, c_.settings, sites_, key, value, SettingSource::HatFile);
+    knownKeySeen = knownKeySeen || r.kind != ApplyResult::UnknownKey;
+    return r.message;
+}
+
+std::optional<QString> HatReader::ApplyOverlay(const QString& key, const QString& value, UsrText& t, UsrLine& l)
+{
+    if (key == QLatin1String("Text")) {
         if (texts >= LastOverlaySlot)
-            return ErrorText::SubscriptOutOfRange;
-        ++texts;
-        o_.UsrTexts[texts].text = DecodeShiftJis(value);
-        return {};
+            return QStringLiteral("テキストは %1 個までです。").arg(LastOverlaySlot);
+        return Text(value, o_.UsrTexts[++texts].text);
     }
-    if (key == "Tcolor")
+    if (key == QLatin1String("Tcolor"))
         return Colour32(value, t.colour);
-    if (key == "Tsize")
-        return Int16(value, t.size);
-    if (key == "Tx")
-        return Real(value, t.x);
-    if (key == "Ty")
-        return Real(value, t.y);
-    if (key == "Line") {
+    if (key == QLatin1String("Tsize"))
+        return Whole(value, 0, 1000, t.size, NotSize);
+    if (key == QLatin1String("Tx"))
+        return Coordinate(value, t.x);
+    if (key == QLatin1String("Ty"))
+        return Coordinate(value, t.y);
+    if (key == QLatin1String("Line")) {
         if (lines >= LastOverlaySlot)
-            return ErrorText::SubscriptOutOfRange;
-        ++lines;
+            return QStringLiteral("直線は %1 本までです。").arg(LastOverlaySlot);
         lineSeen_ = true;
-        o_.UsrLines[lines].marker = DecodeShiftJis(value);
-        return {};
+        return Text(value, o_.UsrLines[++lines].marker);
     }
-    if (key == "Lcolor")
+    if (key == QLatin1String("Lcolor"))
         return Colour32(value, l.colour);
     // Lwidth is the setting until the first line group begins, then the current line's width.
-    if (key == "Lwidth" && lineSeen_)
-        return Int16(value, l.width);
-    if (key == "Lx1")
-        return Real(value, l.x1);
-    if (key == "Ly1")
-        return Real(value, l.y1);
-    if (key == "Lx2")
-        return Real(value, l.x2);
-    if (key == "Ly2")
-        return Real(value, l.y2);
-    const ApplyResult r = ApplySettingValue(doc_.controls, doc_.settings, doc_.sites, QString::fromLatin1(key),
-                                            QString::fromLatin1(value));
-    return r.kind == ApplyResult::Failed ? r.message : QString();
+    if (key == QLatin1String("Lwidth") && lineSeen_)
+        return Whole(value, 0, 100, l.width, NotLineWidth);
+    if (key == QLatin1String("Lx1"))
+        return Coordinate(value, l.x1);
+    if (key == QLatin1String("Ly1"))
+        return Coordinate(value, l.y1);
+    if (key == QLatin1String("Lx2"))
+        return Coordinate(value, l.x2);
+    if (key == QLatin1String("Ly2"))
+        return Coordinate(value, l.y2);
+    return std::nullopt;
+}
+
+// Where a fault is: the line and the key (cut when long, as a key of a file that is not a hat
+// file may be).
+QString AtLine(int line, const QString& key, const QString& what)
+{
+    return QStringLiteral("%1 行目 %2: %3").arg(line).arg(ValueText::Shortened(key), what);
 }
 
 } // namespace
 
 QString LoadHatBytes(HatDocument& doc, const QByteArray& bytes)
 {
-    doc.overlays.ClearAll();
-    HatReader reader(doc);
+    HatContents contents{doc.controls, doc.settings, {}};
+    HatReader reader(contents, doc.sites);
     SequentialFields fields(bytes, true);
-    QString failure;
     QByteArray key;
     QByteArray value;
-    while (failure.isEmpty() && !fields.AtEnd()) {
+    while (!fields.AtEnd()) {
         fields.NextRaw(key);
+        const int line = fields.LineOfLastField();
+        const QString keyText = fields.Decode(key);
         if (!fields.NextRaw(value))
-            failure = ErrorText::InputPastEnd;
-        else
-            failure = reader.Apply(key, value);
+            return AtLine(line, keyText, QStringLiteral("キーの後に値がありません。"));
+        const QString failure = reader.Apply(keyText, fields.Decode(value));
+        if (!failure.isEmpty())
+            return AtLine(line, keyText, failure);
     }
-    doc.overlays.TextCount = reader.texts;
-    doc.overlays.LineCount = reader.lines;
-    return failure;
+    if (!reader.knownKeySeen)
+        return HatFileText::NotHatFile;
+    contents.overlays.TextCount = reader.texts;
+    contents.overlays.LineCount = reader.lines;
+    doc.controls = std::move(contents.controls);
+    doc.settings = contents.settings;
+    doc.overlays = std::move(contents.overlays);
+    return {};
 }
 
 QString LoadHatFile(HatDocument& doc, const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return OpenFailure(path, false);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QFileInfo info(path);
+        if (!info.absoluteDir().exists())
+            return HatFileText::OpenFailed(path, QStringLiteral("フォルダが見つかりません。"));
+        if (!info.exists())
+            return HatFileText::OpenFailed(path, QStringLiteral("ファイルが見つかりません。"));
+        return HatFileText::OpenFailed(path, QStringLiteral("ファイルを読み込めません。"));
+    }
     const QByteArray bytes = file.readAll();
-    file.close();
-    return LoadHatBytes(doc, bytes);
+    if (file.error() != QFileDevice::NoError)
+        return HatFileText::OpenFailed(path, QStringLiteral("ファイルを読み込めません。"));
+    const QString failure = LoadHatBytes(doc, bytes);
+    return failure.isEmpty() ? QString() : HatFileText::OpenFailed(path, failure);
 }
 
 } // namespace orv

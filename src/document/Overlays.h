@@ -23,6 +23,8 @@ struct UsrText {
     int16_t size = 0; // points
     Colour colour = 0;
     QString text; // empty: free slot
+
+    bool operator==(const UsrText&) const = default;
 };
 
 struct UsrLine {
@@ -33,6 +35,8 @@ struct UsrLine {
     int16_t width = 0; // device pixels of the surface drawn on
     Colour colour = 0;
     QString marker; // "-" for a drawn line, empty: free slot
+
+    bool operator==(const UsrLine&) const = default;
 };
 
 struct ChujiStamp {
@@ -41,11 +45,15 @@ struct ChujiStamp {
     double height = 0;
     double width = 0;
     QString file; // image file name with its leading backslash, e.g. "\sandogasa.gif"; empty: free slot
+
+    bool operator==(const ChujiStamp&) const = default;
 };
 
 struct UndoEntry {
     QString kind; // "Line", "Text" or "Chuji"
     int16_t slot = 0;
+
+    bool operator==(const UndoEntry&) const = default;
 };
 
 struct Overlays {
@@ -61,6 +69,8 @@ struct Overlays {
     // Empties every store, the counters and the undo log: what opening a hat file and erasing
     // start from.
     void ClearAll();
+
+    bool operator==(const Overlays&) const = default;
 };
 
 enum class OverlayKind { Line, Text, Chuji };

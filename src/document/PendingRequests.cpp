@@ -71,11 +71,22 @@ void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks)
     if (SaveWaiting(doc))
         RunSave(doc, hooks);
     if (OpenWaiting(doc)) {
-        Report(hooks, LoadHatFile(doc, doc.requests.PendingLoadPath));
-        doc.printing = false;
-        RedrawChart(doc, true);
-        if (hooks.screenRedrawn)
-            hooks.screenRedrawn();
+        // A failed open has changed nothing, so the chart on the screen stays as it is.
+        const QString failure = LoadHatFile(doc, doc.requests.PendingLoadPath);
+        if (failure.isEmpty()) {
+            const QString missing = MissingChoice(doc.controls);
+            if (missing.isEmpty()) {
+                doc.printing = false;
+                RedrawChart(doc, true);
+            } else {
+                doc.problems.Clear(); // nothing was drawn, so nothing of the last chart is reported again
+            }
+            if (hooks.screenRedrawn)
+                hooks.screenRedrawn();
+            Report(hooks, missing);
+        } else {
+            Report(hooks, failure);
+        }
         doc.LoadPending = false;
         doc.requests.PendingLoadPath.clear();
     }

@@ -47,8 +47,9 @@ bool OpenWaiting(const HatDocument& doc);
 
 // Carries out the waiting requests in the order save, open (load, then a redraw on the screen with
 // LoadPending still set so that the loaded texts and lines are drawn), print (once per copy on
-// the current printer). Every request is cleared once carried out, failed or not; a failed open
-// still redraws with what was applied.
+// the current printer). Every request is cleared once carried out, failed or not. A failed open
+// changes nothing and draws nothing; an opened file without a site or a date is not drawn either,
+// and the user is asked to choose them.
 void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks);
 
 // On leaving the program: a save still waiting is carried out (and nothing else), so that a

@@ -25,6 +25,14 @@ void DrawCopies(HatDocument& doc, PrinterCanvas& canvas, int copies)
     doc.printer = nullptr;
 }
 
+// Why the hat cannot be printed at all: no site or date chosen, or too large for its paper.
+QString Unprintable(const HatDocument& doc)
+{
+    if (const QString missing = MissingChoice(doc.controls); !missing.isEmpty())
+        return missing;
+    return FitProblem(doc);
+}
+
 QString Stopped(const QString& failure, int sheetsSent)
 {
     if (sheetsSent == 0)
@@ -38,8 +46,8 @@ PrintOutcome PrintOnPrinter(HatDocument& doc, const QString& name, int copies)
 {
     if (copies <= 0)
         return {};
-    if (const QString fit = FitProblem(doc); !fit.isEmpty())
-        return {0, fit};
+    if (const QString problem = Unprintable(doc); !problem.isEmpty())
+        return {0, problem};
     if (const QString problem = QueueProblem(name); !problem.isEmpty())
         return {0, problem};
     QPrinter& printer = doc.printerChoice.Settings(name);
@@ -59,8 +67,8 @@ PrintOutcome PrintOnPrinter(HatDocument& doc, const QString& name, int copies)
 
 PrintOutcome PrintToPdf(HatDocument& doc, const QString& path)
 {
-    if (const QString fit = FitProblem(doc); !fit.isEmpty())
-        return {0, fit};
+    if (const QString problem = Unprintable(doc); !problem.isEmpty())
+        return {0, problem};
     QPrinter& printer = doc.printerChoice.Settings(PdfPrinterName);
     printer.setOutputFileName(path);
     int sheets = 0;

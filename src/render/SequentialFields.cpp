@@ -1,7 +1,6 @@
 #include "render/SequentialFields.h"
 
 #include "astro/Numeric.h"
-#include "render/ShiftJis.h"
 
 namespace orv {
 
@@ -44,10 +43,13 @@ void SequentialFields::SkipFieldEnd()
         ++pos_;
         if (pos_ < data_.size() && data_[pos_] == '\n')
             ++pos_;
+        ++line_;
         return;
     }
-    if (data_[pos_] == '\n')
+    if (data_[pos_] == '\n') {
         ++pos_;
+        ++line_;
+    }
 }
 
 bool SequentialFields::NextRaw(QByteArray& field)
@@ -56,10 +58,14 @@ bool SequentialFields::NextRaw(QByteArray& field)
     if (pos_ >= data_.size())
         return false;
     SkipBlanks();
+    lastFieldLine_ = line_;
     if (pos_ < data_.size() && data_[pos_] == '"') {
         ++pos_;
         while (pos_ < data_.size()) {
             const char c = data_[pos_++];
+            // A line end inside the quotes (CR LF, CR or LF) still ends a line of the file.
+            if (c == '\n' || (c == '\r' && (pos_ >= data_.size() || data_[pos_] != '\n')))
+                ++line_;
             if (c != '"') {
                 field.append(c);
                 continue;
@@ -75,8 +81,10 @@ bool SequentialFields::NextRaw(QByteArray& field)
         while (pos_ < data_.size() && data_[pos_] != ',' && !AtLineEnd())
             ++pos_;
     } else {
+        const qsizetype start = pos_;
         while (pos_ < data_.size() && data_[pos_] != ',' && !AtLineEnd())
-            field.append(data_[pos_++]);
+            ++pos_;
+        field = data_.mid(start, pos_ - start);
     }
     SkipFieldEnd();
     return true;
@@ -86,7 +94,7 @@ bool SequentialFields::NextText(QString& field)
 {
     QByteArray raw;
     const bool got = NextRaw(raw);
-    field = DecodeShiftJis(raw);
+    field = decoder_.Decode(raw);
     return got;
 }
 
@@ -107,22 +115,24 @@ bool SequentialFields::NextNumber(double& value, bool* ok)
     if (pos_ >= data_.size())
         return false;
     SkipBlanks();
-    QByteArray text;
+    lastFieldLine_ = line_;
+    QByteArray quoted;
+    std::string_view text;
     if (pos_ < data_.size() && data_[pos_] == '"') {
-        NextRaw(text);
+        NextRaw(quoted);
+        text = std::string_view(quoted.constData(), static_cast<std::size_t>(quoted.size()));
     } else {
+        const qsizetype start = pos_;
         while (pos_ < data_.size() && data_[pos_] != ',' && data_[pos_] != ' ' && data_[pos_] != '\t'
                && !AtLineEnd())
-            text.append(data_[pos_++]);
+            ++pos_;
+        text = std::string_view(data_.constData() + start, static_cast<std::size_t>(pos_ - start));
         SkipBlanks();
         SkipFieldEnd();
     }
-    value = LeadingNumber(QString::fromLatin1(text));
-    if (ok) {
-        bool parsed = false;
-        text.toDouble(&parsed);
-        *ok = parsed;
-    }
+    value = LeadingNumber(text);
+    if (ok)
+        *ok = WholeNumber(text).has_value();
     return true;
 }
 

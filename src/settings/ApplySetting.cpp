@@ -6,6 +6,33 @@
 
 namespace orv {
 
+QString ValueText::Shortened(const QString& text)
+{
+    constexpr int Longest = 24;
+    return text.size() > Longest ? text.left(Longest) + QStringLiteral("…") : text;
+}
+
+QString ValueText::Quoted(const QString& value)
+{
+    return QStringLiteral("「%1」").arg(Shortened(value.trimmed()));
+}
+
+QString ValueText::NotSwitch(const QString& value, bool greyedAllowed)
+{
+    return QStringLiteral("値%1はスイッチの値（%2）ではありません。")
+        .arg(Quoted(value), greyedAllowed ? QStringLiteral("0、1 または 2") : QStringLiteral("0 または 1"));
+}
+
+QString ValueText::NotListPosition(const QString& value, int first, int last)
+{
+    return QStringLiteral("値%1は一覧の位置（%2 から %3 までの整数）ではありません。").arg(Quoted(value)).arg(first).arg(last);
+}
+
+QString ValueText::NotColour(const QString& value)
+{
+    return QStringLiteral("値%1は色の値（0 から 16777215 までの整数）ではありません。").arg(Quoted(value));
+}
+
 namespace {
 
 template <size_t N>
@@ -22,22 +49,37 @@ ApplyResult Fail(const QString& message)
     return {ApplyResult::Failed, message};
 }
 
-ApplyResult ApplySwitch(SettingControls& controls, SwitchKey key, double number)
+// The lists whose position -1 (nothing chosen) leaves no site or no date to draw for.
+bool MustBeChosen(ListKey key)
 {
-    const auto v = CheckedRound16(number);
+    switch (key) {
+    case ListKey::KansokuKen:
+    case ListKey::Year:
+    case ListKey::Month:
+    case ListKey::Day:
+    case ListKey::Hour:
+    case ListKey::Minute:
+        return true;
+    default:
+        return false;
+    }
+}
+
+ApplyResult ApplySwitch(SettingControls& controls, SwitchKey key, const QString& value, SettingSource source)
+{
+    const bool greyedAllowed = source == SettingSource::HatFile;
+    const auto v = WholeNumberIn(value, 0, greyedAllowed ? 2 : 1);
     if (!v)
-        return Fail(ErrorText::Overflow);
-    if (*v < 0 || *v > 2)
-        return Fail(ErrorText::InvalidValue);
+        return Fail(ValueText::NotSwitch(value, greyedAllowed));
     controls.Check(key) = *v;
     return {};
 }
 
-ApplyResult ApplyColour(SettingControls& controls, HatSettings& settings, ColourKey key, double number)
+ApplyResult ApplyColour(SettingControls& controls, HatSettings& settings, ColourKey key, const QString& value)
 {
-    const auto v = CheckedRound32(number);
+    const auto v = WholeNumberIn(value, 0, 0xFFFFFF);
     if (!v)
-        return Fail(ErrorText::Overflow);
+        return Fail(ValueText::NotColour(value));
     const Colour colour = static_cast<Colour>(*v);
     ColourSetting(settings, key) = colour;
     ColourGroup& group = controls.Group(key);
@@ -47,14 +89,15 @@ ApplyResult ApplyColour(SettingControls& controls, HatSettings& settings, Colour
     return {};
 }
 
-ApplyResult ApplyList(SettingControls& controls, const SiteTable& sites, ListKey key, double number)
+ApplyResult ApplyList(SettingControls& controls, const SiteTable& sites, ListKey key, const QString& value,
+                      SettingSource source)
 {
-    const auto v = CheckedRound16(number);
-    if (!v)
-        return Fail(ErrorText::Overflow);
     ListControl& list = controls.List(key);
-    if (*v < -1 || *v >= list.items.size())
-        return Fail(ErrorText::InvalidValue);
+    const int first = source == SettingSource::Option && MustBeChosen(key) ? 0 : -1;
+    const int last = static_cast<int>(list.items.size()) - 1;
+    const auto v = WholeNumberIn(value, first, last);
+    if (!v)
+        return Fail(ValueText::NotListPosition(value, first, last));
     list.index = *v;
     if (key == ListKey::KansokuKen)
         sites.FillMunicipalityList(controls.List(ListKey::KansokuShi), list.index + 1);
@@ -64,15 +107,14 @@ ApplyResult ApplyList(SettingControls& controls, const SiteTable& sites, ListKey
 } // namespace
 
 ApplyResult ApplySettingValue(SettingControls& controls, HatSettings& settings, const SiteTable& sites,
-                              const QString& key, const QString& value)
+                              const QString& key, const QString& value, SettingSource source)
 {
-    const double number = LeadingNumber(value);
     if (const int i = FindKey(SwitchKeyNames, key); i >= 0)
-        return ApplySwitch(controls, static_cast<SwitchKey>(i), number);
+        return ApplySwitch(controls, static_cast<SwitchKey>(i), value, source);
     if (const int i = FindKey(ColourKeyNames, key); i >= 0)
-        return ApplyColour(controls, settings, static_cast<ColourKey>(i), number);
+        return ApplyColour(controls, settings, static_cast<ColourKey>(i), value);
     if (const int i = FindKey(ListKeyNames, key); i >= 0)
-        return ApplyList(controls, sites, static_cast<ListKey>(i), number);
+        return ApplyList(controls, sites, static_cast<ListKey>(i), value, source);
     return {ApplyResult::UnknownKey, {}};
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Applying one hat-file key and its stored value to the control state, as opening a hat file does
 // and as the renderer's --set option does: switches, colours (selecting the matching preset option
-// or the custom one) and list positions.
+// or the custom one) and list positions. Values are read strictly: the whole value must be the
+// number the key takes, in the C convention (full stop as decimal point) whatever the locale.
 
 #include <QString>
 
@@ -14,24 +15,28 @@ struct HatSettings;
 struct ApplyResult {
     enum Kind { Applied, UnknownKey, Failed };
     Kind kind = Applied;
-    QString message; // the error description when Failed
+    QString message; // what is wrong with the value, in Japanese, when Failed
 };
 
-// Error descriptions shown when a value cannot be applied or a file cannot be read or written.
-namespace ErrorText {
-inline const QString Overflow = QStringLiteral("オーバーフローしました。");
-inline const QString InvalidValue = QStringLiteral("プロパティの値が不正です。");
-inline const QString SubscriptOutOfRange = QStringLiteral("インデックスが有効範囲にありません。");
-inline const QString InputPastEnd = QStringLiteral("ファイルの終わり以降を読み込もうとしました。");
-inline const QString FileNotFound = QStringLiteral("ファイルが見つかりません。");
-inline const QString PathNotFound = QStringLiteral("パスが見つかりません。");
-inline const QString PermissionDenied = QStringLiteral("書き込みできません。");
-} // namespace ErrorText
+// Where a value comes from. A hat file may hold the greyed state 2 of a check box and -1 (nothing
+// selected) for any list; an option takes 0 or 1 for a switch and must choose a site and a date.
+enum class SettingSource { HatFile, Option };
 
-// Applies a settings key. A flag takes 0 or 1 (2, the greyed state of a check box, is accepted
-// too), a list takes a position in its list or -1 for no selection, and KansokuKen refills the
-// municipality list before any later KansokuShi. Keys that are not settings give UnknownKey.
+// What is wrong with a value, for the messages of the readers; the value is quoted, cut when long.
+namespace ValueText {
+QString Shortened(const QString& text); // the first 24 characters and "…" when longer
+QString Quoted(const QString& value);
+QString NotSwitch(const QString& value, bool greyedAllowed);
+QString NotListPosition(const QString& value, int first, int last);
+QString NotColour(const QString& value);
+} // namespace ValueText
+
+// Applies a settings key: a switch takes 0 or 1 (and 2 from a hat file), a colour a whole number
+// from 0 to 16777215, a list a whole number from -1 to its last position; KansokuKen refills the
+// municipality list before any later KansokuShi. Blanks around the number are allowed, nothing
+// else. Keys that are not settings give UnknownKey; a refused value changes nothing.
 ApplyResult ApplySettingValue(SettingControls& controls, HatSettings& settings, const SiteTable& sites,
-                              const QString& key, const QString& value);
+                              const QString& key, const QString& value,
+                              SettingSource source = SettingSource::HatFile);
 
 } // namespace orv

@@ -55,6 +55,8 @@ struct HatSettings {
     int16_t Hour = 20;
     int16_t Minute = 0;
     int16_t RR0 = 0;
+
+    bool operator==(const HatSettings&) const = default;
 };
 
 } // namespace orv

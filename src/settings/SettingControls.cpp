@@ -149,6 +149,17 @@ void InitialiseSettingControls(SettingControls& c, const SiteTable& sites, QDate
     }
 }
 
+QString MissingChoice(const SettingControls& c)
+{
+    using L = ListKey;
+    if (c.List(L::KansokuKen).index < 0)
+        return QStringLiteral("観測地を選択してください");
+    for (L key : {L::Year, L::Month, L::Day, L::Hour, L::Minute})
+        if (c.List(key).index < 0)
+            return QStringLiteral("日時を選択してください");
+    return {};
+}
+
 bool& SwitchSetting(HatSettings& s, SwitchKey key)
 {
     switch (key) {

@@ -22,12 +22,16 @@ struct ListControl {
     // Text of the selected item, empty when nothing is selected.
     QString Text() const;
     void Fill(QStringList newItems, int select = -1);
+
+    bool operator==(const ListControl&) const = default;
 };
 
 struct PresetOption {
     const char* name; // e.g. "OptionR_white"
     Colour swatch;    // colour the swatch is painted in
     Colour value;     // colour the option sets
+
+    bool operator==(const PresetOption&) const = default;
 };
 
 struct ColourGroup {
@@ -45,6 +49,8 @@ struct ColourGroup {
 
     // Preset whose set value equals colour, or CustomSelected.
     int OptionForValue(Colour colour) const;
+
+    bool operator==(const ColourGroup&) const = default;
 };
 
 class SettingControls {
@@ -61,6 +67,8 @@ public:
     const ListControl& List(ListKey k) const { return lists[Index(k)]; }
     ColourGroup& Group(ColourKey k) { return colours[Index(k)]; }
     const ColourGroup& Group(ColourKey k) const { return colours[Index(k)]; }
+
+    bool operator==(const SettingControls&) const = default;
 };
 
 inline constexpr int FirstYear = 2000;
@@ -71,6 +79,12 @@ QString NumberWithSignBlank(long long n);
 
 // Fills every list and selects the fresh-start defaults; the site lists come from the site table.
 void InitialiseSettingControls(SettingControls& controls, const SiteTable& sites, QDate today);
+
+// What the user must still choose before a chart can be drawn: "観測地を選択してください" when no
+// prefecture is selected, "日時を選択してください" when the year, month, day, hour or minute is not;
+// the empty string when the chart can be drawn. (No municipality selected is fine: the
+// prefecture's own entry is the site then.)
+QString MissingChoice(const SettingControls& controls);
 
 // Rebuilds the settings from the controls; a custom colour option leaves its key as it is.
 void ReadSettingsFromControls(const SettingControls& controls, HatSettings& settings);

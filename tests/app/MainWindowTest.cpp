@@ -13,7 +13,9 @@
 #include <QTextBrowser>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -228,6 +230,33 @@ TEST_F(MainWindowTest, RedrawOnTwoSheetPaperCentresTheChartAndDraggingPansIt)
     move(QPointF(288, 300), Qt::LeftButton);
     EXPECT_EQ(picture->x(), -12);
     EXPECT_EQ(chart->HorizontalBar()->value(), 12);
+}
+
+TEST_F(MainWindowTest, DrawingWithoutASiteOrADateAsksTheUserToChooseThem)
+{
+    Open();
+    window->show();
+    // The message box is modal: read and close it from the event loop it runs.
+    const auto drawAndReadTheQuestion = [this] {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        Find<QToolButton>("BtnPrView")->click();
+        return shown;
+    };
+    List(ListKey::Day)->setCurrentIndex(-1);
+    EXPECT_EQ(drawAndReadTheQuestion(), QStringLiteral("日時を選択してください"));
+    List(ListKey::KansokuKen)->setCurrentIndex(-1);
+    EXPECT_EQ(drawAndReadTheQuestion(), QStringLiteral("観測地を選択してください"));
+    EXPECT_EQ(Doc().geometry.hatRadius, 0); // nothing drawn
+    List(ListKey::KansokuKen)->setCurrentIndex(12);
+    List(ListKey::Day)->setCurrentIndex(6);
+    EXPECT_EQ(drawAndReadTheQuestion(), QString());
+    EXPECT_GT(Doc().geometry.hatRadius, 0);
 }
 
 TEST_F(MainWindowTest, HelpOpensAtItsContentsAndTheVersionBoxClosesWithOk)

@@ -1,5 +1,6 @@
 // Feeds the reader generated and mutated files and checks that every load ends with the document
-// in a consistent state, and that whatever a load leaves can be saved and read back unchanged.
+// in a consistent state (a failed load leaves it exactly as it was), and that whatever a load
+// leaves can be saved and read back unchanged.
 
 #include "document/HatFile.h"
 #include "support/Fixtures.h"
@@ -131,8 +132,16 @@ TEST(HatFileRobustness, ThousandsOfGeneratedAndMutatedFiles)
         default: input = g.Mutate(fixed); break;
         }
         ++tried;
+        const SettingControls controls = doc->controls;
+        const HatSettings settings = doc->settings;
+        const Overlays overlays = doc->overlays;
         const bool clean = LoadHatBytes(*doc, input).isEmpty();
         loadedCleanly += clean;
+        // A load that fails leaves the document exactly as it was.
+        if (!clean) {
+            ASSERT_TRUE(doc->controls == controls && doc->settings == settings && doc->overlays == overlays)
+                << input.left(200).toHex().toStdString();
+        }
         ExpectConsistent(*doc, input);
         if (HasFatalFailure())
             return;

@@ -1,23 +1,31 @@
 #include "document/HatFile.h"
+#include "document/ReplaceFile.h"
 #include "settings/ApplySetting.h"
 #include "support/Fixtures.h"
 #include "HatFileTestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace orv;
 using namespace orv::test;
 
 namespace {
 
-void WriteAll(const QString& path, const QByteArray& bytes)
+// Saves in the current process with its files limited to limit bytes, writes the failure message
+// to standard error and ends the process: status 0 when the save failed, 1 when it succeeded.
+[[noreturn]] void SaveUnderFileSizeLimit(const HatDocument& doc, const QString& path, rlim_t limit)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    const rlimit size{limit, limit};
+    setrlimit(RLIMIT_FSIZE, &size);
+    const QString failure = SaveHatFile(doc, path);
+    std::fputs(failure.toUtf8().constData(), stderr);
+    std::_Exit(failure.isEmpty() ? 1 : 0);
 }
 
 QStringList WithLine(QStringList lines, int index, const QString& line)
@@ -103,7 +111,7 @@ TEST(HatFileLoad, RoundTripKeepsEverySettingColourTextAndLine)
     PlaceText(source->overlays, 5, QStringLiteral("  , \"quoted\", 1"), -0.5, 2, 3, 0xABCDEF);
     PlaceText(source->overlays, 6, QStringLiteral("\"lead"), 0, 0, 4, 0);
     PlaceLine(source->overlays, 4, 0.1, 0.2, 0.3, 0.4, 10, 0x00FF00);
-    PlaceLine(source->overlays, 100, 1e-7, 3e15, 0, 0, 1, 0xFFFFFFFF);
+    PlaceLine(source->overlays, 100, 1e-7, -7.5, 8, -8, 1, 0xFFFFFF);
     QTemporaryDir dir;
     const QString path = dir.filePath("round.orv");
     ASSERT_EQ(SaveHatFile(*source, path), QString());
@@ -140,8 +148,9 @@ TEST(HatFileLoad, RoundTripKeepsEverySettingColourTextAndLine)
     EXPECT_DOUBLE_EQ(o.UsrLines[1].y2, 0.4);
     EXPECT_EQ(o.UsrLines[1].width, 10);
     EXPECT_EQ(o.UsrLines[2].x1, 1e-7);
-    EXPECT_EQ(o.UsrLines[2].y1, 3e15);
-    EXPECT_EQ(o.UsrLines[2].colour, 0xFFFFFFFFu); // -1 as stored
+    EXPECT_EQ(o.UsrLines[2].y1, -7.5);
+    EXPECT_EQ(o.UsrLines[2].x2, 8);
+    EXPECT_EQ(o.UsrLines[2].colour, 0xFFFFFFu);
     EXPECT_EQ(o.ChujiCount, 0);
     EXPECT_TRUE(o.ChujiStamps[1].file.isEmpty());
     EXPECT_EQ(o.UndoCount, 0);
@@ -187,29 +196,83 @@ TEST(HatFileLoad, GroupKeysBeforeTheirFirstGroupGoToSlotZeroAndUnknownKeysAreSki
     EXPECT_EQ(Saved(*doc), HatLines(WithLine(FreshDocumentLines(), 0, "Fmilky, 1 ")));
 }
 
-TEST(HatFileLoad, FailuresEndTheLoadKeepingWhatWasApplied)
+TEST(HatFileLoad, AnyFaultChangesNothingAndNamesTheLineTheKeyAndTheFault)
 {
     struct Case {
         QStringList lines;
-        QString failure;
+        const char* where; // line and key
+        QString fault;
     };
     const Case cases[] = {
-        {{"Tokyu, 3 ", "NmFntSize, 40 ", "Fmilky, 1 "}, ErrorText::InvalidValue},
-        {{"Tokyu, 3 ", "Fmoon, 3 ", "Fmilky, 1 "}, ErrorText::InvalidValue},
-        {{"Tokyu, 3 ", "Text,a", "Tsize, 32768 ", "Fmilky, 1 "}, ErrorText::Overflow},
-        {{"Tokyu, 3 ", "Kcolor, 2147483648 ", "Fmilky, 1 "}, ErrorText::Overflow},
-        {{"Tokyu, 3 ", "Line,-", "Lx1, 1E+400 ", "Fmilky, 1 "}, ErrorText::Overflow},
-        {{"Tokyu, 3 ", "Fmilky"}, ErrorText::InputPastEnd},
+        {{"Tokyu, 3 ", "NmFntSize, 40 ", "Fmilky, 1 "}, "2 行目 NmFntSize: ", ValueText::NotListPosition(" 40 ", -1, 27)},
+        {{"Tokyu, 3 ", "Fmoon, 3 ", "Fmilky, 1 "}, "2 行目 Fmoon: ", ValueText::NotSwitch("3", true)},
+        {{"Tokyu, 3 ", "Fmilky, 1 ", "Fsen, 1 junk"}, "3 行目 Fsen: ", ValueText::NotSwitch("1 junk", true)},
+        {{"Tokyu, 3 ", "Text,a", "Tsize, 32768 ", "Fmilky, 1 "}, "3 行目 Tsize: ", "文字サイズ（0 から 1000 までの整数）"},
+        {{"Tokyu, 3 ", "Kcolor, 16777216 ", "Fmilky, 1 "}, "2 行目 Kcolor: ", ValueText::NotColour("16777216")},
+        {{"Tokyu, 3 ", "Line,-", "Lx1, 1E+300 ", "Fmilky, 1 "}, "3 行目 Lx1: ", "位置（-8 から 8 までの数）"},
+        {{"Tokyu, 3 ", "Line,-", "Lwidth, 2.5 ", "Fmilky, 1 "}, "3 行目 Lwidth: ", "線幅"},
+        {{"Tokyu, 3 ", "Fmilky, 1 ", "Fmilky"}, "3 行目 Fmilky: ", "キーの後に値がありません。"},
+        {{"Tokyu, 3 ", "Fmilky, 1 ", "Text,<81>"}, "3 行目 Text: ", "Shift-JIS として読めない文字"},
     };
     for (const Case& c : cases) {
         auto doc = FreshDocument();
-        EXPECT_EQ(LoadHatBytes(*doc, HatLines(c.lines)), c.failure) << c.lines.join('|').toStdString();
-        EXPECT_EQ(doc->controls.List(ListKey::Tokyu).index, 3);
+        const QString failure = LoadHatBytes(*doc, HatLines(c.lines).replace("<81>", "\x81"));
+        EXPECT_TRUE(failure.startsWith(QString::fromUtf8(c.where))) << failure.toStdString();
+        EXPECT_TRUE(failure.contains(c.fault)) << failure.toStdString() << " / " << c.fault.toStdString();
+        EXPECT_EQ(doc->controls.List(ListKey::Tokyu).index, 0);
         EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 0);
     }
 }
 
-TEST(HatFileLoad, HundredAndFirstTextOrLineEndsTheLoadWithTheFirstHundredKept)
+TEST(HatFileLoad, FailedOpenLeavesTheWholeDocumentAsItWas)
+{
+    auto doc = FreshDocument(QDate(2026, 12, 7), {{"Fedo", "1"}, {"MColor", "255"}, {"KansokuKen", "12"}});
+    PlaceText(doc->overlays, 2, QStringLiteral("夏の大三角"), 0.5, 0.5, 12, 255);
+    PlaceLine(doc->overlays, 1, 0.1, 0.2, 0.3, 0.4, 3, 0xFF0000);
+    doc->overlays.ChujiStamps[1] = {0.1, 0.1, 0.2, 0.2, QStringLiteral("\\sandogasa.gif")};
+    doc->overlays.ChujiCount = 1;
+    doc->overlays.UndoLog[1] = {QStringLiteral("Chuji"), 1};
+    doc->overlays.UndoCount = 1;
+    ReadSettingsFromControls(doc->controls, doc->settings);
+    doc->screen.Resize(40, 30);
+    doc->screen.Circle(20, 15, 10, 0x0000FF);
+    const SettingControls controls = doc->controls;
+    const HatSettings settings = doc->settings;
+    const Overlays overlays = doc->overlays;
+    const QImage chart = doc->screen.Image();
+
+    QStringList lines = FreshDocumentLines();
+    lines[0] = "Fmilky, 1 ";
+    lines[27] = "KansokuKen, 3 ";
+    lines << "Text,新しい" << "Tcolor, 0 " << "Tsize, 9 " << "Tx, .5 " << "Ty, .5 " << "Line,-" << "Lx1, nan ";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("broken.orv");
+    WriteAll(path, HatLines(lines));
+    const QString failure = LoadHatFile(*doc, path);
+    EXPECT_EQ(failure, HatFileText::OpenFailed(path, "49 行目 Lx1: 値「nan」は位置（-8 から 8 までの数）ではありません。"));
+
+    EXPECT_TRUE(doc->controls == controls);
+    EXPECT_TRUE(doc->settings == settings);
+    EXPECT_TRUE(doc->overlays == overlays);
+    EXPECT_EQ(doc->screen.Image(), chart);
+}
+
+TEST(HatFileLoad, FileWithoutAnyHatFileKeyIsNotAHatFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("random.orv");
+    WriteAll(path, QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000001") + QByteArray(300, '\x9c'));
+    auto doc = FreshDocument();
+    PlaceText(doc->overlays, 1, QStringLiteral("kept"), 0, 0, 9, 0);
+    EXPECT_EQ(LoadHatFile(*doc, path), HatFileText::OpenFailed(path, HatFileText::NotHatFile));
+    EXPECT_EQ(LoadHatBytes(*doc, ""), HatFileText::NotHatFile);
+    EXPECT_EQ(LoadHatBytes(*doc, "Unknown, 1 \r\nOther,x\r\n"), HatFileText::NotHatFile);
+    EXPECT_EQ(doc->overlays.UsrTexts[1].text, QStringLiteral("kept"));
+    // One key of the file is enough; the rest may be keys of other versions.
+    EXPECT_EQ(LoadHatBytes(*doc, "Unknown, 1 \r\nFmilky, 1 \r\n"), QString());
+}
+
+TEST(HatFileLoad, HundredAndFirstTextOrLineEndsTheLoadWithNothingApplied)
 {
     for (const char* key : {"Text", "Line"}) {
         QStringList lines;
@@ -217,11 +280,10 @@ TEST(HatFileLoad, HundredAndFirstTextOrLineEndsTheLoadWithTheFirstHundredKept)
             lines << QStringLiteral("%1,%2").arg(key).arg(i) << QStringLiteral("%1, %2 ").arg(key[0] == 'T' ? "Tsize" : "Lcolor").arg(i);
         lines << "Fmilky, 1 ";
         auto doc = FreshDocument();
-        EXPECT_EQ(LoadHatBytes(*doc, HatLines(lines)), ErrorText::SubscriptOutOfRange);
-        const Overlays& o = doc->overlays;
-        EXPECT_EQ(key[0] == 'T' ? o.TextCount : o.LineCount, 100);
-        EXPECT_EQ(key[0] == 'T' ? o.UsrTexts[100].text : o.UsrLines[100].marker, QStringLiteral("100"));
-        EXPECT_EQ(key[0] == 'T' ? o.UsrTexts[100].size : int(o.UsrLines[100].colour), 100);
+        const QString failure = LoadHatBytes(*doc, HatLines(lines));
+        EXPECT_EQ(failure, key[0] == 'T' ? QStringLiteral("201 行目 Text: テキストは 100 個までです。")
+                                         : QStringLiteral("201 行目 Line: 直線は 100 本までです。"));
+        EXPECT_EQ(doc->overlays.TextCount + doc->overlays.LineCount, 0);
         EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 0);
     }
 }
@@ -231,9 +293,22 @@ TEST(HatFileLoad, FileThatCannotBeOpenedLeavesTheDocumentAlone)
     auto doc = FreshDocument();
     PlaceText(doc->overlays, 1, QStringLiteral("kept"), 0, 0, 9, 0);
     QTemporaryDir dir;
-    EXPECT_EQ(LoadHatFile(*doc, dir.filePath("missing.orv")), ErrorText::FileNotFound);
-    EXPECT_EQ(LoadHatFile(*doc, dir.filePath("no/such/folder.orv")), ErrorText::PathNotFound);
+    const QString missing = dir.filePath("missing.orv");
+    EXPECT_EQ(LoadHatFile(*doc, missing), HatFileText::OpenFailed(missing, "ファイルが見つかりません。"));
+    const QString noFolder = dir.filePath("no/such/folder.orv");
+    EXPECT_EQ(LoadHatFile(*doc, noFolder), HatFileText::OpenFailed(noFolder, "フォルダが見つかりません。"));
     EXPECT_EQ(doc->overlays.UsrTexts[1].text, QStringLiteral("kept"));
+}
+
+TEST(HatFileLoad, CharactersOnlyCodePage932HasSurviveOpenAndSave)
+{
+    // ① 0x8740, ㈱ 0x878A (NEC row 13) and 髙 0xFBFC (IBM extension) are not in plain Shift-JIS.
+    const QByteArray text = QByteArray("Text,\x87\x40\x87\x8a\xfb\xfc") + "\r\n";
+    const QByteArray file = HatLines(FreshDocumentLines()) + text + HatLines({"Tcolor, 0 ", "Tsize, 10 ", "Tx, .5 ", "Ty, .25 "});
+    auto doc = FreshDocument();
+    ASSERT_EQ(LoadHatBytes(*doc, file), QString());
+    EXPECT_EQ(doc->overlays.UsrTexts[1].text, QStringLiteral("①㈱髙"));
+    EXPECT_EQ(Saved(*doc), file);
 }
 
 TEST(HatFileSave, TextsThatNeedQuotesAreQuotedOthersAreNot)
@@ -263,17 +338,18 @@ TEST(HatFileSave, TextWithoutShiftJisFormIsReportedAndNothingIsWritten)
     const QString path = dir.filePath("old.orv");
     WriteAll(path, "old contents");
     const QString failure = SaveHatFile(*doc, path);
-    EXPECT_EQ(failure, HatFileText::Unencodable(QStringLiteral("夜空🌙")));
-    EXPECT_TRUE(failure.contains(QStringLiteral("夜空🌙")));
+    EXPECT_EQ(failure, HatFileText::SaveFailed(path, HatFileText::Unencodable(QStringLiteral("夜空🌙")))
+                           + QStringLiteral("\n元のファイルはそのまま残っています。"));
     EXPECT_EQ(ReadAll(path), QByteArray("old contents"));
-    EXPECT_EQ(SaveHatFile(*doc, dir.filePath("new.orv")), failure);
-    EXPECT_FALSE(QFile::exists(dir.filePath("new.orv")));
+    const QString fresh = dir.filePath("new.orv");
+    EXPECT_EQ(SaveHatFile(*doc, fresh), HatFileText::SaveFailed(fresh, HatFileText::Unencodable(QStringLiteral("夜空🌙"))));
+    EXPECT_FALSE(QFile::exists(fresh));
 }
 
 TEST(HatFileSave, FailedSaveLeavesTheOldFileIntact)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(WriteFileReplacing(dir.filePath("no/folder/x.orv"), "abc"), ErrorText::PathNotFound);
+    EXPECT_EQ(WriteFileReplacing(dir.filePath("no/folder/x.orv"), "abc"), QStringLiteral("フォルダが見つかりません。"));
     const QString path = dir.filePath("sky.orv");
     WriteAll(path, "old contents");
     // The process dies half-way through writing the new file.
@@ -283,4 +359,24 @@ TEST(HatFileSave, FailedSaveLeavesTheOldFileIntact)
     EXPECT_EQ(ReadAll(path), QByteArray("old contents"));
     EXPECT_EQ(WriteFileReplacing(path, "new"), QString());
     EXPECT_EQ(ReadAll(path), QByteArray("new"));
+}
+
+TEST(HatFileSave, SaveThatHitsAFileSizeLimitFailsLoudlyAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.orv");
+    const QByteArray old = HatLines(FreshDocumentLines());
+    WriteAll(path, old);
+    auto doc = FreshDocument();
+    for (int i = 1; i <= 100; ++i)
+        PlaceText(doc->overlays, i, QStringLiteral("テキスト%1").arg(i), 0.5, 0.5, 10, 0);
+    // More than the limit, less than what the file's own buffer holds: only the final flush fails.
+    ASSERT_GT(Saved(*doc).size(), 4096);
+    ASSERT_LT(Saved(*doc).size(), 16384);
+    // In a child process whose files may not grow beyond 4 KB.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(SaveUnderFileSizeLimit(*doc, path, 4096), testing::ExitedWithCode(0),
+                "old.orv」に保存できませんでした。\nファイルの大きさの上限を超えました。\n元のファイルはそのまま残っています。");
+    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.orv"}); // no temporary file left behind
 }

@@ -20,6 +20,14 @@ inline QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Writes the bytes as the whole file.
+inline void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
 // Lines joined with CR LF, each line ended by CR LF; the text is stored in Shift-JIS.
 inline QByteArray HatLines(const QStringList& lines)
 {

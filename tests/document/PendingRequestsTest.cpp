@@ -88,17 +88,37 @@ TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
     EXPECT_GT(doc->geometry.hatRadius, 0);
 }
 
-TEST(OpenFlow, FailedOpenIsReportedAndStillRedrawsWithWhatWasApplied)
+TEST(OpenFlow, FailedOpenIsReportedAndDrawsNothing)
 {
     QTemporaryDir dir;
     auto doc = FreshDocument();
     Journal journal;
     RequestOpen(*doc, QString());
     EXPECT_FALSE(OpenWaiting(*doc));
-    RequestOpen(*doc, dir.filePath("missing.orv"));
+    const QString missing = dir.filePath("missing.orv");
+    RequestOpen(*doc, missing);
     RunPendingRequests(*doc, journal.Hooks(*doc));
-    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::FileNotFound, "redrawn"}));
+    EXPECT_EQ(journal.events, QStringList({"failure " + HatFileText::OpenFailed(missing, "ファイルが見つかりません。")}));
     EXPECT_FALSE(OpenWaiting(*doc));
+    EXPECT_EQ(doc->geometry.hatRadius, 0); // no chart was drawn
+}
+
+TEST(OpenFlow, OpenedFileWithoutSiteOrDateAsksForThemInsteadOfDrawing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("nodate.orv");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(HatLines({"Fmilky, 1 ", "Day,-1 "}));
+    }
+    auto doc = FreshDocument();
+    Journal journal;
+    RequestOpen(*doc, path);
+    RunPendingRequests(*doc, journal.Hooks(*doc));
+    EXPECT_EQ(journal.events, QStringList({"redrawn", "failure 日時を選択してください"}));
+    EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 1);
+    EXPECT_EQ(doc->geometry.hatRadius, 0);
 }
 
 TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
@@ -114,5 +134,6 @@ TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
     EXPECT_TRUE(journal.events.isEmpty()); // no redraw
     RequestSave(*doc, dir.filePath("no/folder/x"));
     EXPECT_FALSE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
-    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::PathNotFound}));
+    EXPECT_EQ(journal.events,
+              QStringList({"failure " + HatFileText::SaveFailed(dir.filePath("no/folder/x.orv"), "フォルダが見つかりません。")}));
 }

@@ -3,6 +3,9 @@
 #include "astro/Numeric.h"
 #include "render/DataFolder.h"
 #include "render/SequentialFields.h"
+#include "render/ShiftJis.h"
+
+#include <algorithm>
 
 namespace orv {
 
@@ -15,6 +18,20 @@ std::optional<SequentialFields> OpenSkyFile(const DataFolder& folder, const QStr
     if (!bytes)
         return std::nullopt;
     return SequentialFields(*bytes);
+}
+
+// The next n fields of a record. Catalogue records are plain ASCII, which reads the same in
+// Shift-JIS; only a field with other bytes goes through the Shift-JIS decoder.
+QStringList NextRecord(SequentialFields& fields, int n)
+{
+    QStringList record;
+    QByteArray raw;
+    for (int i = 0; i < n; ++i) {
+        fields.NextRaw(raw);
+        const bool ascii = std::all_of(raw.cbegin(), raw.cend(), [](char c) { return static_cast<uchar>(c) < 0x80; });
+        record << (ascii ? QString::fromLatin1(raw) : DecodeShiftJis(raw));
+    }
+    return record;
 }
 
 } // namespace
@@ -32,7 +49,7 @@ std::optional<CatalogueList> LoadStarCatalogue(const DataFolder& folder, Problem
     CatalogueList table(StarCapacity + 1);
     int count = 0;
     while (!fields->AtEnd()) {
-        const QStringList f = fields->NextTexts(4);
+        const QStringList f = NextRecord(*fields, 4);
         ++count;
         const int n = Round16(LeadingNumber(f[0]));
         if (n < 1 || n > StarCapacity)
@@ -51,7 +68,7 @@ std::optional<CatalogueList> LoadMilkyWay(const DataFolder& folder, ProblemLog& 
     CatalogueList table(MilkyWayCapacity + 1);
     int count = 0;
     while (!fields->AtEnd() && count < MilkyWayCapacity) {
-        const QStringList f = fields->NextTexts(2);
+        const QStringList f = NextRecord(*fields, 2);
         ++count;
         table[count].rightAscension = FixedText(f[0], 6);
         table[count].declination = FixedText(f[1], 5);

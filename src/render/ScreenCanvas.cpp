@@ -1,5 +1,7 @@
 #include "render/ScreenCanvas.h"
 
+#include "astro/Numeric.h"
+
 namespace orv {
 
 namespace {
@@ -57,6 +59,18 @@ void ScreenCanvas::Resize(int width, int height)
         p.drawImage(0, 0, image_);
     }
     image_ = resized;
+}
+
+void ScreenCanvas::DrawCircle(double x, double y, double radius, const CircleStyle& style)
+{
+    const QImage* stamp = stamps_.Find(*this, radius, style);
+    if (!stamp) {
+        PainterCanvas::DrawCircle(x, y, radius, style);
+        return;
+    }
+    const int half = stamp->width() / 2;
+    Painter()->drawImage(QPoint(static_cast<int>(RoundHalfEven(x)) - half, static_cast<int>(RoundHalfEven(y)) - half),
+                         *stamp);
 }
 
 const QImage& ScreenCanvas::Image()

@@ -6,7 +6,6 @@
 
 #include <QPointF>
 #include <cmath>
-#include <cstdlib>
 
 namespace orv {
 

@@ -17,8 +17,23 @@ public:
     // a dotted pen, a radius that is not a small whole number).
     const QImage* Find(const Canvas& state, double radius, const CircleStyle& style);
 
+    // What decides a stamp's pixels.
+    struct Key {
+        int radius;
+        int penWidth;
+        Colour pen;
+        int fillStyle;
+        Colour fill;
+        bool operator==(const Key&) const = default;
+    };
+
 private:
-    QHash<QString, QImage> stamps_;
+    QHash<Key, QImage> stamps_;
 };
+
+inline size_t qHash(const CircleStamps::Key& k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.radius, k.penWidth, k.pen, k.fillStyle, k.fill);
+}
 
 } // namespace orv

@@ -1,44 +1,17 @@
 // Circles copied from stamps on the screen chart give the very pixels of circles drawn directly,
 // whatever the pen, fill and place; circles that stamps do not serve are drawn directly.
 
-#include "render/PainterCanvas.h"
+#include "render/ImageCanvas.h"
 #include "render/ScreenCanvas.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace orv;
 
 namespace {
 
-// The painter drawing of the screen without stamps, on a white picture of the same format.
-class DirectCanvas : public PainterCanvas {
-public:
-    DirectCanvas(int w, int h) : image_(w, h, QImage::Format_RGB32) { image_.fill(Qt::white); }
-    double TwipsPerPixelX() const override { return 15; }
-    void Cls() override { image_.fill(Qt::white); }
-    const QImage& Image()
-    {
-        painter_.reset();
-        return image_;
-    }
-
-protected:
-    QPainter* Painter() override
-    {
-        if (!painter_)
-            painter_ = std::make_unique<QPainter>(&image_);
-        return painter_.get();
-    }
-
-private:
-    QImage image_;
-    std::unique_ptr<QPainter> painter_;
-};
-
 template <typename Draw>
-void OnBoth(ScreenCanvas& screen, DirectCanvas& direct, Draw draw)
+void OnBoth(ScreenCanvas& screen, ImageCanvas& direct, Draw draw)
 {
     draw(static_cast<Canvas&>(screen));
     draw(static_cast<Canvas&>(direct));
@@ -50,7 +23,7 @@ TEST(CircleStamps, SamePixelsAsDirectDrawing)
 {
     ScreenCanvas screen;
     screen.Resize(400, 300);
-    DirectCanvas direct(400, 300);
+    ImageCanvas direct(400, 300, QImage::Format_RGB32, Qt::white); // the same drawing without stamps
     int x = 12;
     for (int16_t width : {1, 2, 4})
         for (int16_t fill : {0, 1})

@@ -4,16 +4,6 @@
 
 namespace orv {
 
-namespace {
-
-double AngleBetween(SkyVector a, SkyVector b)
-{
-    const SkyVector c{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-    return std::atan2(Length(c), Dot(a, b));
-}
-
-} // namespace
-
 double MoonAge(double elongation)
 {
     return elongation / (2 * Pi) * SynodicMonthDays;

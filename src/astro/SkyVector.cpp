@@ -16,4 +16,10 @@ SkyVector VectorTowards(const RaDec& place, double length)
             length * std::sin(place.declination)};
 }
 
+double AngleBetween(SkyVector a, SkyVector b)
+{
+    const SkyVector c{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+    return std::atan2(Length(c), Dot(a, b));
+}
+
 } // namespace orv

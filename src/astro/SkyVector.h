@@ -31,4 +31,7 @@ inline RaDec DirectionOf(SkyVector v) { return RaDecFromVector(v.x, v.y, v.z); }
 // The vector of the given length towards a right ascension and declination.
 SkyVector VectorTowards(const RaDec& place, double length = 1);
 
+// The angle between two vectors, radians in [0, pi], precise at every size.
+double AngleBetween(SkyVector a, SkyVector b);
+
 } // namespace orv

@@ -26,9 +26,7 @@ const SkyVector SunAtZero{1, 0, 0};
 
 double Separation(const RaDec& a, const RaDec& b)
 {
-    const SkyVector u = VectorTowards(a), v = VectorTowards(b);
-    const SkyVector c{u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
-    return std::atan2(Length(c), Dot(u, v));
+    return AngleBetween(VectorTowards(a), VectorTowards(b));
 }
 
 } // namespace
@@ -84,11 +82,6 @@ TEST(Parallax, LowersTheMoonByItsParallaxTimesTheSineOfTheZenithDistance)
 #ifdef ORVENZA_HAVE_ERFA
 
 namespace {
-
-double AngleBetween(SkyVector a, SkyVector b)
-{
-    return Separation(DirectionOf(a), DirectionOf(b));
-}
 
 struct ErfaPhase {
     double separation; // Moon - Sun, radians

@@ -18,12 +18,6 @@ namespace {
 
 constexpr Colour Lit = 0x00FFFF;
 
-double AngleBetween(SkyVector a, SkyVector b)
-{
-    const SkyVector c{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-    return std::atan2(Length(c), Dot(a, b));
-}
-
 // Device position on the fixture's chart of an observed direction.
 QPointF OnChart(const test::LayerFixture& f, const Horizontal& h)
 {

@@ -46,6 +46,7 @@ void DrawMoonPhase(const LayerContext& ctx, double phaseAngle, double sunward, i
     Canvas& cv = ctx.canvas;
     cv.DrawWidth = ctx.PenWidth(ctx.settings.MoonWidth);
     cv.Circle(x, y, r, ctx.settings.RColor == Black ? White : Black);
+    cv.ForeColor = colour;
 
     // Across the disc, q runs towards the Sun and v at right angles to it. The lit part lies
     // between the limb's sunward half, q = sqrt(r^2 - v^2), and the terminator, the half-ellipse
@@ -69,11 +70,10 @@ void DrawMoonPhase(const LayerContext& ctx, double phaseAngle, double sunward, i
         const double v = a * std::cos(g);
         const double limb = a * std::sin(g);
         const double edge = std::min(-std::cos(phaseAngle) * limb + pen / 2, limb);
-        const auto at = [&](double q) { return QPoint(Round32(x + q * ux - v * uy), Round32(y + q * uy + v * ux)); };
+        const auto at = [&](double q) { return QPoint(Round16(x + q * ux - v * uy), Round16(y + q * uy + v * ux)); };
         points[f] = at(edge);
         points[359 - f] = at(limb);
     }
-    cv.ForeColor = colour;
     cv.Polygon(points, colour);
 }
 

@@ -67,19 +67,36 @@ std::optional<double> PlanetSeriesSum(const DataFolder& folder, const QString& p
     return SeriesSum(*terms, t);
 }
 
-RaDec RaDecFromVector(double u, double v, double w)
-{
-    return {ArcTan2(v, u), ArcTan2(w, std::sqrt(u * u + v * v))};
-}
-
-std::optional<RaDec> PlanetRaDec(const DataFolder& folder, const QString& planet, double t, ProblemLog& log)
+std::optional<SkyVector> PlanetVector(const DataFolder& folder, const QString& planet, double t, ProblemLog& log)
 {
     const auto u = PlanetSeriesSum(folder, planet, QStringLiteral("U"), t, log);
     const auto v = PlanetSeriesSum(folder, planet, QStringLiteral("V"), t, log);
     const auto w = PlanetSeriesSum(folder, planet, QStringLiteral("W"), t, log);
     if (!u || !v || !w)
         return std::nullopt;
-    return RaDecFromVector(*u, *v, *w);
+    return SkyVector{*u, *v, *w};
+}
+
+std::optional<RaDec> PlanetRaDec(const DataFolder& folder, const QString& planet, double t, ProblemLog& log)
+{
+    const auto vector = PlanetVector(folder, planet, t, log);
+    if (!vector)
+        return std::nullopt;
+    return DirectionOf(*vector);
+}
+
+std::optional<MoonPlace> MoonSeriesPlace(const DataFolder& folder, double t, ProblemLog& log)
+{
+    const auto read = [&](const char* name) {
+        return ReadSeriesFile(folder, QLatin1String(name), MoonSeriesCapacity, true, log);
+    };
+    const auto declination = read("MOONSSI.DAT");
+    const auto rightAscension = read("MOONSSK.DAT");
+    const auto distance = read("MOONSSR.DAT");
+    if (!declination || !rightAscension || !distance)
+        return std::nullopt;
+    return MoonPlace{{SeriesSum(*rightAscension, t) / 12 * Pi, SeriesSum(*declination, t) / 180 * Pi},
+                     SeriesSum(*distance, t)};
 }
 
 } // namespace orv

@@ -1,8 +1,10 @@
 #pragma once
-// Trigonometric series files of the planets and the Moon and their evaluation. A file holds a
-// title field, then records of serial number, amplitude A, time-power flag P, rate B (degrees per
-// Julian century) and phase D (degrees); the sum is the total of A cos(B T + D), each term
-// multiplied by T when P is exactly 1.
+// Trigonometric series files of the planets, the Sun and the Moon and their evaluation. A file
+// holds a title field, then records of serial number, amplitude A, time-power flag P, rate B
+// (degrees per Julian century) and phase D (degrees); the sum is the total of A cos(B T + D),
+// each term multiplied by T when P is exactly 1.
+
+#include "astro/SkyVector.h"
 
 #include <optional>
 #include <vector>
@@ -41,14 +43,17 @@ double SeriesSum(const SeriesTerms& terms, double t);
 std::optional<double> PlanetSeriesSum(const DataFolder& folder, const QString& planet, const QString& component,
                                       double t, ProblemLog& log);
 
-struct RaDec {
-    double rightAscension; // radians in (-pi, pi]
-    double declination;    // radians
-};
-
-// Direction of the vector (U, V, W).
-RaDec RaDecFromVector(double u, double v, double w);
+// Geocentric position (au) of a body with U, V and W series files: a planet or "SUN".
+std::optional<SkyVector> PlanetVector(const DataFolder& folder, const QString& planet, double t, ProblemLog& log);
 
 std::optional<RaDec> PlanetRaDec(const DataFolder& folder, const QString& planet, double t, ProblemLog& log);
+
+// The Moon as its three series files in DATA give it: the declination (degrees), the right
+// ascension (hours) and the distance from the Earth's centre (equatorial Earth radii).
+struct MoonPlace {
+    RaDec place; // geocentric
+    double distance;
+};
+std::optional<MoonPlace> MoonSeriesPlace(const DataFolder& folder, double t, ProblemLog& log);
 
 } // namespace orv

@@ -30,7 +30,9 @@ CalendarTerms Calendar(int16_t year, int16_t month)
     return {y, e, b, c};
 }
 
-QString Mid(const QString& s, int start, int length)
+// Characters start to start + length - 1 (counted from 1), as a view: the catalogue texts of every
+// star are parsed on every redraw, so no copies are made.
+QStringView Mid(QStringView s, int start, int length)
 {
     return s.mid(start - 1, length);
 }
@@ -68,7 +70,10 @@ double ParseRightAscension(const QString& hhmmss)
 
 double ParseDeclination(const QString& sddmm)
 {
-    const double sign = LeadingNumber(Mid(sddmm, 1, 1) + QStringLiteral("1"));
+    // The sign character followed by "1": "+1" or "-1" (or whatever number that text makes; an
+    // empty text, like a blank, leaves "1").
+    const QChar signText[2] = {sddmm.isEmpty() ? QLatin1Char(' ') : sddmm[0], QLatin1Char('1')};
+    const double sign = LeadingNumber(QStringView(signText, 2));
     const double degrees = LeadingNumber(Mid(sddmm, 2, 2));
     const double minutes = RoundHalfEven(LeadingNumber(Mid(sddmm, 4, 2)));
     return sign * (degrees + minutes / 60) * Pi / 180;

@@ -2,65 +2,78 @@
 
 #include "astro/HatProjection.h"
 #include "astro/Numeric.h"
-#include "astro/Series.h"
+#include "astro/Parallax.h"
 
+#include <QPointF>
 #include <cmath>
 
 namespace orv {
 
-int16_t MoonAge(int16_t year, int16_t month, int16_t day)
-{
-    const int16_t k = Round16(Int((year - 5) / 19.0) * 19 + 14);
-    int16_t age = static_cast<int16_t>(((year - k) * 11 + month + day) % 30);
-    if (age < 0)
-        age = static_cast<int16_t>(age + 30);
-    if (month == 1 || month == 2)
-        age = static_cast<int16_t>(age + 2);
-    return age;
-}
-
 namespace {
 
-// Half-widths of the two arcs that bound the lit part, along the axis across the Moon.
-struct PhaseArcs {
-    double k1;
-    double k2;
-};
+// How far along the great circle the direction is sampled: small against the Moon's drawn size
+// (about 2 degrees of sky), large against rounding.
+constexpr double DirectionStep = 0.2 * Pi / 180;
 
-PhaseArcs ArcsForAge(int16_t age, int16_t r)
+// Offsets on the hat, in units of the horizon radius, of a sky place.
+QPointF HatOffsets(const RaDec& place, double theta, double latitude, double glueHalfAngle)
 {
-    if (age <= 6)
-        return {static_cast<double>(Round16(static_cast<int16_t>((8 - age) * r) / 7.0)), static_cast<double>(r)};
-    if (age <= 14)
-        return {static_cast<double>(Round16(static_cast<int16_t>((7 - age) * r) / 7.0)), static_cast<double>(r)};
-    if (age == 15)
-        return {-static_cast<double>(r), static_cast<double>(r)};
-    return {-static_cast<double>(r), (22 - age) * r / 7.0};
+    const Horizontal h = EquatorialToHorizontal(place.declination, theta - place.rightAscension, latitude);
+    return {HatOffsetX(h.azimuth, h.altitude, glueHalfAngle), HatOffsetY(h.azimuth, h.altitude, glueHalfAngle)};
 }
 
 } // namespace
 
-void DrawMoonPhase(const LayerContext& ctx, int16_t age, int16_t x, int16_t y, int16_t r, Colour colour)
+std::optional<double> ChartDirectionTowards(const RaDec& from, const RaDec& to, double theta, double latitude,
+                                            double glueHalfAngle)
+{
+    const SkyVector a = VectorTowards(from);
+    const SkyVector b = VectorTowards(to);
+    const SkyVector across = b - Dot(a, b) * a;
+    const double length = Length(across);
+    if (length < 1e-9)
+        return std::nullopt;
+    const SkyVector ahead = std::cos(DirectionStep) * a + (std::sin(DirectionStep) / length) * across;
+    const QPointF p0 = HatOffsets(from, theta, latitude, glueHalfAngle);
+    const QPointF p1 = HatOffsets(DirectionOf(ahead), theta, latitude, glueHalfAngle);
+    // Offsets are subtracted from the centre to give device positions.
+    return std::atan2(p0.y() - p1.y(), p0.x() - p1.x());
+}
+
+void DrawMoonPhase(const LayerContext& ctx, double phaseAngle, double sunward, int16_t x, int16_t y, int16_t r,
+                   Colour colour)
 {
     Canvas& cv = ctx.canvas;
-    const ChartGeometry& g = ctx.geometry;
     cv.DrawWidth = ctx.PenWidth(ctx.settings.MoonWidth);
-    const double towardsCentre = ArcTan2(g.centreY - y, g.centreX - x);
     cv.Circle(x, y, r, ctx.settings.RColor == Black ? White : Black);
+    cv.ForeColor = colour;
 
-    const PhaseArcs arcs = ArcsForAge(age, r);
-    const double c = std::cos(-towardsCentre);
-    const double s = std::sin(-towardsCentre);
+    // Across the disc, q runs towards the Sun and v at right angles to it. The lit part lies
+    // between the limb's sunward half, q = sqrt(r^2 - v^2), and the terminator, the half-ellipse
+    // q = -cos(i) sqrt(r^2 - v^2): its area is (1 + cos i) / 2 of the disc, and it is
+    // (1 + cos i) sqrt(r^2 - v^2) thick. It is drawn as a polygon whose outline spreads half the
+    // pen beyond it: the lit limb runs half a pixel inside the limb, so that it stays within the
+    // limb's own pixels, the terminator is moved towards the Sun by half the pen, and only the
+    // part at least one pen thick is drawn (a thinner crescent stays dark, a crescent's horns end
+    // where they get thinner).
+    const double pen = cv.DrawWidth;
+    const double thickest = (1 + std::cos(phaseAngle)) * r;
+    if (thickest < pen)
+        return;
+    const double first = std::asin(pen / thickest);
+    const double a = r - 0.5;
+    const double ux = std::cos(sunward);
+    const double uy = std::sin(sunward);
     std::vector<QPoint> points(360);
     for (int f = 0; f < 180; ++f) {
-        const double angle = f * Pi / 180;
-        const int16_t u = Round16(r * std::cos(angle));
-        const int16_t q1 = Round16(arcs.k1 * std::sin(angle));
-        const double q2 = arcs.k2 * std::sin(angle);
-        points[f] = QPoint(Round16(x - (u * c - q1 * s)), Round16(u * s + y + q1 * c));
-        points[359 - f] = QPoint(Round16(x - (u * c - q2 * s)), Round16(u * s + y + q2 * c));
+        const double g = first + f * (Pi - 2 * first) / 179;
+        const double v = a * std::cos(g);
+        const double limb = a * std::sin(g);
+        const double edge = std::min(-std::cos(phaseAngle) * limb + pen / 2, limb);
+        const auto at = [&](double q) { return QPoint(Round16(x + q * ux - v * uy), Round16(y + q * uy + v * ux)); };
+        points[f] = at(edge);
+        points[359 - f] = at(limb);
     }
-    cv.ForeColor = colour;
     cv.Polygon(points, colour);
 }
 
@@ -74,20 +87,22 @@ void DrawMoon(const LayerContext& ctx, const DataFolder& folder, ProblemLog& log
     const double phi = latitude * Pi / 180;
     const double theta = LocalSiderealAngle(time, longitude);
     const double t = JulianCenturiesForDate(time.Year, time.Month, time.Day, time.Hour, time.Minute, 0);
-    const auto declination = ReadSeriesFile(folder, QStringLiteral("MOONSSI.DAT"), MoonSeriesCapacity, true, log);
-    const auto rightAscension = ReadSeriesFile(folder, QStringLiteral("MOONSSK.DAT"), MoonSeriesCapacity, true, log);
-    if (!declination || !rightAscension)
+    const auto moon = MoonSeriesPlace(folder, t, log);
+    const auto sun = PlanetVector(folder, QStringLiteral("SUN"), t, log);
+    if (!moon || !sun)
         return;
-    const double alpha = SeriesSum(*rightAscension, t) / 12 * Pi;
-    const double delta = SeriesSum(*declination, t) / 180 * Pi;
-    const Horizontal h = EquatorialToHorizontal(delta, theta - alpha, phi);
+    const MoonPhase phase = PhaseOfMoon(*moon, *sun);
+    const RaDec seen = TopocentricPlace(moon->place, moon->distance, theta, phi);
+    const Horizontal h = EquatorialToHorizontal(seen.declination, theta - seen.rightAscension, phi);
     const int16_t dx = Round16(g.hatRadius * HatOffsetX(h.azimuth, h.altitude, g.glueHalfAngle));
     const int16_t dy = Round16(g.hatRadius * HatOffsetY(h.azimuth, h.altitude, g.glueHalfAngle));
     const int16_t r = Round16(static_cast<int32_t>(s.MoonR * g.hatRadius) / 400.0);
-    const int16_t age = MoonAge(time.Year, time.Month, time.Day);
+    // At new and full Moon the direction of the Sun does not matter: the disc is dark or lit whole.
+    const double sunward = ChartDirectionTowards(seen, DirectionOf(*sun), theta, phi, g.glueHalfAngle).value_or(0);
     cv.FillStyle = 1;
     if (static_cast<double>(g.hatRadius) * g.hatRadius > static_cast<double>(dx) * dx + static_cast<double>(dy) * dy)
-        DrawMoonPhase(ctx, age, static_cast<int16_t>(g.centreX - dx), static_cast<int16_t>(g.centreY - dy), r, s.MoonColor);
+        DrawMoonPhase(ctx, phase.phaseAngle, sunward, static_cast<int16_t>(g.centreX - dx),
+                      static_cast<int16_t>(g.centreY - dy), r, s.MoonColor);
 }
 
 } // namespace orv

@@ -4,6 +4,7 @@
 #include "render/DataFolder.h"
 #include "render/SequentialFields.h"
 
+
 namespace orv {
 
 namespace {

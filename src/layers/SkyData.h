@@ -13,7 +13,7 @@ namespace orv {
 class DataFolder;
 class ProblemLog;
 
-inline constexpr int StarCapacity = 1050;
+inline constexpr int StarCapacity = 3000;
 inline constexpr int MilkyWayCapacity = 200;
 inline constexpr int FigureCapacity = 200;
 inline constexpr int NameCapacity = 200;

@@ -1,5 +1,7 @@
 #include "render/ScreenCanvas.h"
 
+#include "astro/Numeric.h"
+
 namespace orv {
 
 namespace {
@@ -52,6 +54,18 @@ void ScreenCanvas::Resize(int width, int height)
         return;
     EndPainting();
     image_ = BlankImage(width, height);
+}
+
+void ScreenCanvas::DrawCircle(double x, double y, double radius, const CircleStyle& style)
+{
+    const QImage* stamp = stamps_.Find(*this, radius, style);
+    if (!stamp) {
+        PainterCanvas::DrawCircle(x, y, radius, style);
+        return;
+    }
+    const int half = stamp->width() / 2;
+    Painter()->drawImage(QPoint(static_cast<int>(RoundHalfEven(x)) - half, static_cast<int>(RoundHalfEven(y)) - half),
+                         *stamp);
 }
 
 const QImage& ScreenCanvas::Image()

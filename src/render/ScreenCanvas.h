@@ -2,6 +2,7 @@
 // The screen chart: an image in pixels at 15 twips per pixel (96 dpi) with a white background and
 // black text colour. It keeps whatever was drawn on it until it is cleared or resized.
 
+#include "render/CircleStamps.h"
 #include "render/PainterCanvas.h"
 
 #include <QPainter>
@@ -19,6 +20,8 @@ public:
 
     double TwipsPerPixelX() const override { return TwipsPerPixel; }
     void Cls() override;
+    // Small whole circles are copied from stamps; the pixels are those of a direct drawing.
+    void DrawCircle(double x, double y, double radius, const CircleStyle& style) override;
 
     // Changes the picture's size; a new size starts as a blank picture.
     void Resize(int width, int height);
@@ -36,6 +39,7 @@ private:
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;
+    CircleStamps stamps_;
 };
 
 } // namespace orv

@@ -1,10 +1,12 @@
-// Accuracy of the committed planet and Moon series files against the ERFA ephemerides, over
+// Accuracy of the committed planet, Sun and Moon series files against the ERFA ephemerides, over
 // every date the year list can show (1999-12-31 to 2101-01-01, Japan Standard Time).
 //
 // Reference: T from the program's own JulianCenturiesForDate, read as Julian centuries of TT
 // from J2000.0. Planets: eraPlan94 (heliocentric, J2000 mean equator and equinox) at the
-// light-time-corrected instant minus eraEpv00's heliocentric Earth at T. Moon: eraMoon98
-// (geocentric, GCRS). Errors are angles between directions.
+// light-time-corrected instant minus eraEpv00's heliocentric Earth at T. Sun: eraEpv00's
+// barycentric Sun at the light-time-corrected instant minus its barycentric Earth at T. Moon:
+// eraMoon98 (geocentric, GCRS). Errors are angles between directions; the Moon's distance is
+// judged by the error of the horizontal parallax it gives.
 
 #include <gtest/gtest.h>
 
@@ -79,7 +81,8 @@ DataFolder SourceDataFolder() { return DataFolder(QStringLiteral(ORVENZA_SOURCE_
 
 const char* const kSeriesFiles[] = {"VENUSU.DAT", "VENUSV.DAT", "VENUSW.DAT", "MARSU.DAT", "MARSV.DAT",
                                     "MARSW.DAT", "JUPITERU.DAT", "JUPITERV.DAT", "JUPITERW.DAT",
-                                    "SATURNU.DAT", "SATURNV.DAT", "SATURNW.DAT", "MOONSSI.DAT", "MOONSSK.DAT"};
+                                    "SATURNU.DAT", "SATURNV.DAT", "SATURNW.DAT", "SUNU.DAT", "SUNV.DAT",
+                                    "SUNW.DAT", "MOONSSI.DAT", "MOONSSK.DAT", "MOONSSR.DAT"};
 
 // Every committed file is a quoted title line and records, all with CRLF line ends, within the
 // capacity the program reads.
@@ -106,6 +109,9 @@ TEST(SeriesFiles, ReadableWithCrlfAndWithinCapacity)
 
 #ifdef ORVENZA_HAVE_ERFA
 
+constexpr int kSun = 0; // not an ERFA planet number
+
+// Geocentric position (au) of a planet, or of the Sun for kSun, corrected for light time.
 Vec3 PlanetReference(int erfaPlanet, double t)
 {
     const double days = t * 36525.0;
@@ -115,9 +121,16 @@ Vec3 PlanetReference(int erfaPlanet, double t)
     double lightTime = 0;
     for (int it = 0; it < 4; ++it) {
         double pv[2][3];
-        eraPlan94(2451545.0, days - lightTime, erfaPlanet, pv);
-        for (int k = 0; k < 3; ++k)
-            p[k] = pv[0][k] - earthHelio[0][k];
+        if (erfaPlanet == kSun) {
+            double helio[2][3], bary[2][3];
+            eraEpv00(2451545.0, days - lightTime, helio, bary);
+            for (int k = 0; k < 3; ++k)
+                p[k] = bary[0][k] - helio[0][k] - earthBary[0][k];
+        } else {
+            eraPlan94(2451545.0, days - lightTime, erfaPlanet, pv);
+            for (int k = 0; k < 3; ++k)
+                p[k] = pv[0][k] - earthHelio[0][k];
+        }
         lightTime = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]) / ERFA_DC;
     }
     return p;
@@ -176,7 +189,7 @@ TEST_P(PlanetSeriesAccuracy, WithinTargetOverTheYearList)
 
 INSTANTIATE_TEST_SUITE_P(Planets, PlanetSeriesAccuracy,
                          ::testing::Values(PlanetCase{"VENUS", 2}, PlanetCase{"MARS", 4}, PlanetCase{"JUPITER", 5},
-                                           PlanetCase{"SATURN", 6}),
+                                           PlanetCase{"SATURN", 6}, PlanetCase{"SUN", kSun}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MoonSeriesAccuracy, WithinTargetOverTheYearList)
@@ -207,6 +220,26 @@ TEST(MoonSeriesAccuracy, WithinTargetOverTheYearList)
     EXPECT_LT(worst, kMoonLimitArcmin) << "worst at " << worstDate.year << "-" << worstDate.month << "-"
                                        << worstDate.day << " " << worstDate.hour << ":" << worstDate.minute;
     EXPECT_LT(std::sqrt(sumSq / n), kMoonLimitArcmin / 2);
+}
+
+// The distance sum (equatorial Earth radii) gives the Moon's horizontal parallax, the Earth's
+// radius over the distance, to within the planets' target.
+TEST(MoonSeriesAccuracy, DistanceGivesTheParallax)
+{
+    const DataFolder folder = SourceDataFolder();
+    ProblemLog log;
+    const auto distance = ReadSeriesFile(folder, QStringLiteral("MOONSSR.DAT"), MoonSeriesCapacity, true, log);
+    ASSERT_TRUE(distance.has_value()) << log.Messages().join(u' ').toStdString();
+    double worst = 0;
+    for (const SampleDate& d : SampleDates()) {
+        const double t = Centuries(d);
+        double pv[2][3];
+        eraMoon98(2451545.0, t * 36525.0, pv);
+        const double reference = std::sqrt(pv[0][0] * pv[0][0] + pv[0][1] * pv[0][1] + pv[0][2] * pv[0][2]) *
+                                 ERFA_DAU / 6378137.0;
+        worst = std::max(worst, std::abs(1 / SeriesSum(*distance, t) - 1 / reference) * kArcminPerRadian);
+    }
+    EXPECT_LT(worst, kPlanetLimitArcmin);
 }
 
 // The right-ascension sum is continuous: over any six hours it moves forward by a plausible

@@ -15,21 +15,22 @@ using orv::test::LayerFixture;
 
 namespace {
 
-// The polygon of the lit part drawn for a Moon at (x, y): its points and its filled pixel count
-// on each side of the vertical through x.
+// The polygon of the lit part drawn for a Moon at (x, y) and the limb call before it.
 struct Phase {
     std::vector<QPoint> points;
     QString limb;
 };
 
-Phase DrawPhase(int16_t age, int16_t x, int16_t y, Colour disc = White)
+Phase DrawPhase(double phaseAngle, double sunward, int16_t x, int16_t y, Colour disc = White)
 {
     LayerFixture f;
     f.settings.RColor = disc;
-    DrawMoonPhase(f.Context(), age, x, y, 70, 0x00FFFF);
+    DrawMoonPhase(f.Context(), phaseAngle, sunward, x, y, 70, 0x00FFFF);
     const QStringList calls = f.canvas.Calls();
     Phase p;
     p.limb = calls[0];
+    if (calls.size() < 2)
+        return p; // nothing lit
     const QStringList parts = calls[1].split(QLatin1Char(' '));
     for (const QString& pair : parts.mid(6)) {
         const QStringList xy = pair.split(QLatin1Char(','));
@@ -38,60 +39,31 @@ Phase DrawPhase(int16_t age, int16_t x, int16_t y, Colour disc = White)
     return p;
 }
 
-// Signed area of the polygon on the right of the vertical through x (device axes).
-double AreaRightOf(const std::vector<QPoint>& pts, int x)
-{
-    double area = 0;
-    for (size_t i = 0; i < pts.size(); ++i) {
-        const QPoint a = pts[i], b = pts[(i + 1) % pts.size()];
-        area += (a.x() - x) * b.y() - (b.x() - x) * a.y();
-    }
-    double right = 0;
-    for (const QPoint& p : pts)
-        right += p.x() - x;
-    return std::abs(area) / 2 * (right >= 0 ? 1 : -1);
-}
-
 } // namespace
 
-TEST(MoonAge, CalendarRule)
+TEST(MoonDrawing, LitSideFacesTheSunAndTheLimbColour)
 {
-    EXPECT_EQ(MoonAge(2010, 3, 15), 29);
-    EXPECT_EQ(MoonAge(2010, 1, 15), 29);
-    EXPECT_EQ(MoonAge(2005, 1, 1), 20);
-    EXPECT_EQ(MoonAge(2020, 12, 31), 15);
-    EXPECT_EQ(MoonAge(2000, 1, 6), 30);
-}
-
-TEST(MoonPhase, LitSideLimbColourAndThinAges)
-{
-    // Straight below the centre (362, 474): the r axis points down, positive k to the right.
     const int16_t x = 362, y = 700;
-    const Phase first = DrawPhase(7, x, y);
-    EXPECT_EQ(first.limb, QStringLiteral("Circle 362 700 70 c000000 w1 s0"));
-    EXPECT_EQ(first.points.size(), 360u);
-    for (const QPoint& p : first.points)
-        EXPECT_GE(p.x(), x - 1); // the right half only, bounded by the vertical diameter
-    const Phase last = DrawPhase(22, x, y);
-    for (const QPoint& p : last.points)
-        EXPECT_LE(p.x(), x + 1);
-    // Full Moon: the polygon is the whole disc; new Moon: the two arcs coincide.
-    const Phase full = DrawPhase(15, x, y);
+    // Half Moon lit towards the right (device angle 0): the right half, bounded by the vertical.
+    const Phase right = DrawPhase(HalfPi, 0, x, y);
+    EXPECT_EQ(right.limb, QStringLiteral("Circle 362 700 70 c000000 w1 s0"));
+    EXPECT_EQ(right.points.size(), 360u);
+    for (const QPoint& p : right.points)
+        EXPECT_GE(p.x(), x);
+    // Lit towards the top of the screen (device angle -pi/2): the upper half.
+    for (const QPoint& p : DrawPhase(HalfPi, -HalfPi, x, y).points)
+        EXPECT_LE(p.y(), y);
+    // Full Moon: the polygon is the whole disc, just inside the limb; new Moon: the limb alone.
+    const Phase full = DrawPhase(0, 0, x, y);
     const auto [minX, maxX] = std::minmax_element(full.points.begin(), full.points.end(),
                                                   [](QPoint a, QPoint b) { return a.x() < b.x(); });
-    EXPECT_EQ(maxX->x() - minX->x(), 140);
-    for (int16_t age : {1, 29}) {
-        const Phase p = DrawPhase(age, x, y);
-        for (int f = 0; f < 180; ++f)
-            EXPECT_LE(std::abs(p.points[f].x() - p.points[359 - f].x()), 1) << age;
-    }
-    // Ages 0, 30 and 31 give a sliver just outside the limb.
-    EXPECT_GT(DrawPhase(0, x, y).points[90].x(), x + 70);
-    EXPECT_LT(DrawPhase(31, x, y).points[359 - 90].x(), x - 70);
+    EXPECT_NEAR(maxX->x() - minX->x(), 139, 1);
+    for (const QPoint& p : full.points)
+        EXPECT_LT(std::hypot(p.x() - x, p.y() - y), 70.5);
+    EXPECT_TRUE(DrawPhase(Pi, 1.0, x, y).points.empty());
     // The limb is white only on a black disc.
-    EXPECT_TRUE(DrawPhase(7, x, y, Black).limb.contains(QStringLiteral("cFFFFFF")));
-    EXPECT_TRUE(DrawPhase(7, x, y, 0x800000).limb.contains(QStringLiteral("c000000")));
-    EXPECT_GT(AreaRightOf(first.points, x), 0);
+    EXPECT_TRUE(DrawPhase(HalfPi, 0, x, y, Black).limb.contains(QStringLiteral("cFFFFFF")));
+    EXPECT_TRUE(DrawPhase(HalfPi, 0, x, y, 0x800000).limb.contains(QStringLiteral("c000000")));
 }
 
 TEST(SeriesFiles, SumsAndDirections)
@@ -144,7 +116,7 @@ TEST(Planets, ProgramFolderFallbackMissingFilesAndTheHorizon)
     LayerFixture g;
     DrawPlanet(g.Context(), DataFolder(dir.path()), log, Planet::Mars, 0, {2026, 12, 7, 20, 0}, 139.7, 35.7);
     DrawMoon(g.Context(), DataFolder(dir.path()), log, {2026, 12, 7, 20, 0}, 139.7, 35.7);
-    EXPECT_EQ(log.Messages().size(), 5);
+    EXPECT_EQ(log.Messages().size(), 9); // three Mars files, three Moon files, three Sun files
     EXPECT_TRUE(g.canvas.Calls().isEmpty());
 }
 

@@ -1,13 +1,14 @@
-// seriesfit: fits the planet and Moon series files to the ERFA ephemerides.
+// seriesfit: fits the planet, Sun and Moon series files to the ERFA ephemerides.
 //
-//   seriesfit OUTDIR            fit all fourteen series and write OUTDIR/*.DAT
+//   seriesfit OUTDIR            fit all eighteen series and write OUTDIR/*.DAT
 //   seriesfit --check DATADIR   evaluate existing files against ERFA and print the errors
 //
-// Planets: U, V, W = geocentric position in au, J2000 mean equator and
-// equinox, corrected for light time (eraPlan94 for the planet, eraEpv00 for
-// the Earth).  Moon: declination in degrees and right ascension in hours,
-// continuous, from the geocentric GCRS position of eraMoon98.  T is Julian
-// centuries of TT from J2000.0.
+// Planets and Sun: U, V, W = geocentric position in au, J2000 mean equator
+// and equinox, corrected for light time (eraPlan94 for the planet, eraEpv00
+// for the Earth and the Sun).  Moon: declination in degrees and right
+// ascension in hours, continuous, from the geocentric GCRS position of
+// eraMoon98, and its distance from the Earth's centre in equatorial Earth
+// radii.  T is Julian centuries of TT from J2000.0.
 
 #include "fitter.h"
 
@@ -38,6 +39,8 @@ constexpr double kValidLastJd = 2488435.5;   // 2101-01-02 0h TT (covers all of 
 constexpr double kMarginDays = 60.0;
 constexpr double kRadToArcmin = 60.0 * 180.0 / 3.141592653589793238462643383280;
 constexpr const char* kValidity = "有効1999-12-31～2101-01-01";
+constexpr double kEarthRadiusMetres = 6378137.0;  // equatorial radius, the unit of the Moon's distance
+constexpr int kMoonDistanceRecords = 30;
 
 using Vec3 = std::array<double, 3>;
 
@@ -72,6 +75,23 @@ Vec3 PlanetGeocentric(int np, double jdTT)
     return p;
 }
 
+// Geocentric Sun position (au), light-time corrected, J2000 equator: the Sun's
+// barycentric place when its light left it, seen from the barycentric Earth.
+Vec3 SunGeocentric(double jdTT)
+{
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(kJ2000, jdTT - kJ2000, pvh, pvb);
+    Vec3 p{};
+    double tau = 0;
+    for (int it = 0; it < 4; ++it) {
+        double sh[2][3], sb[2][3];
+        eraEpv00(kJ2000, jdTT - kJ2000 - tau, sh, sb);
+        for (int k = 0; k < 3; ++k) p[k] = (sb[0][k] - sh[0][k]) - pvb[0][k];
+        tau = Norm(p) / ERFA_DC;
+    }
+    return p;
+}
+
 // Geocentric Moon right ascension and declination (radians), GCRS.
 void MoonRaDec(double jdTT, double& ra, double& dec)
 {
@@ -79,6 +99,14 @@ void MoonRaDec(double jdTT, double& ra, double& dec)
     eraMoon98(kJ2000, jdTT - kJ2000, pv);
     ra = std::atan2(pv[0][1], pv[0][0]);
     dec = std::atan2(pv[0][2], std::hypot(pv[0][0], pv[0][1]));
+}
+
+// Distance of the Moon from the Earth's centre, in equatorial Earth radii.
+double MoonDistance(double jdTT)
+{
+    double pv[2][3];
+    eraMoon98(kJ2000, jdTT - kJ2000, pv);
+    return Norm({pv[0][0], pv[0][1], pv[0][2]}) * ERFA_DAU / kEarthRadiusMetres;
 }
 
 // The program's evaluation: last record first, pi = 3.14159265358979.
@@ -169,13 +197,23 @@ struct Stats {
     double max = 0, rms = 0;
 };
 
+// A body whose geocentric position is fitted as U, V, W series: the four
+// planets (ERFA's planet number) and the Sun (number 0), with the records of
+// each file.  The Sun's simple orbit reaches the target with fewer records.
 struct Planet {
     const char* id;
     const char* japanese;
     int erfaIndex;
+    int records;
 };
-constexpr Planet kPlanets[] = {
-    {"VENUS", "金星", 2}, {"MARS", "火星", 4}, {"JUPITER", "木星", 5}, {"SATURN", "土星", 6}};
+constexpr int kSunIndex = 0;
+constexpr Planet kPlanets[] = {{"VENUS", "金星", 2, 100},  {"MARS", "火星", 4, 100}, {"JUPITER", "木星", 5, 100},
+                               {"SATURN", "土星", 6, 100}, {"SUN", "太陽", kSunIndex, 40}};
+
+Vec3 Geocentric(const Planet& p, double jdTT)
+{
+    return p.erfaIndex == kSunIndex ? SunGeocentric(jdTT) : PlanetGeocentric(p.erfaIndex, jdTT);
+}
 
 Stats PlanetStats(const Planet& p, const std::array<std::vector<Term>, 3>& s)
 {
@@ -185,7 +223,7 @@ Stats PlanetStats(const Planet& p, const std::array<std::vector<Term>, 3>& s)
     for (double jd = kValidFirstJd; jd <= kValidLastJd; jd += 0.5) {
         const double t = CenturiesOf(jd);
         const Vec3 fit{SeriesSum(s[0], t), SeriesSum(s[1], t), SeriesSum(s[2], t)};
-        const double e = AngleBetween(fit, PlanetGeocentric(p.erfaIndex, jd)) * kRadToArcmin;
+        const double e = AngleBetween(fit, Geocentric(p, jd)) * kRadToArcmin;
         st.max = std::max(st.max, e);
         ss += e * e;
         ++n;
@@ -206,6 +244,23 @@ Stats MoonStats(const std::vector<Term>& dec, const std::vector<Term>& ra)
         double ra0, dec0;
         MoonRaDec(jd, ra0, dec0);
         const double e = AngleBetween(Direction(a, d), Direction(ra0, dec0)) * kRadToArcmin;
+        st.max = std::max(st.max, e);
+        ss += e * e;
+        ++n;
+    }
+    st.rms = std::sqrt(ss / n);
+    return st;
+}
+
+// Error of the distance series as the error of the Moon's horizontal parallax
+// it causes (arcminutes), the parallax being the Earth radius over the distance.
+Stats DistanceStats(const std::vector<Term>& distance)
+{
+    Stats st;
+    double ss = 0;
+    int n = 0;
+    for (double jd = kValidFirstJd; jd <= kValidLastJd; jd += 0.125) {
+        const double e = std::abs(1.0 / SeriesSum(distance, CenturiesOf(jd)) - 1.0 / MoonDistance(jd)) * kRadToArcmin;
         st.max = std::max(st.max, e);
         ss += e * e;
         ++n;
@@ -265,6 +320,10 @@ int Check(const std::string& dir)
     const Stats st = MoonStats(dec, ra);
     PrintStats("MOON", st, dec.size() + ra.size());
     ok = ok && st.max < 0.5;
+    const auto distance = ReadSeries(Join(dir, "MOONSSR.DAT"));
+    const Stats ds = DistanceStats(distance);
+    PrintStats("MOONDIST", ds, distance.size());
+    ok = ok && ds.max < 0.05;
     std::printf(ok ? "all within target\n" : "TARGET MISSED\n");
     return ok ? 0 : 1;
 }
@@ -282,7 +341,7 @@ int FitAll(const std::string& dir, const std::string& only)
         Eigen::MatrixXd pos(n, 3);
         Eigen::VectorXd scale(n);
         for (int i = 0; i < n; ++i) {
-            const Vec3 v = PlanetGeocentric(p.erfaIndex, pg.jd[i]);
+            const Vec3 v = Geocentric(p, pg.jd[i]);
             for (int k = 0; k < 3; ++k) pos(i, k) = v[k];
             scale(i) = 1.0 / Norm(v);
         }
@@ -291,7 +350,7 @@ int FitAll(const std::string& dir, const std::string& only)
         for (int c = 0; c < 3; ++c) {
             seriesfit::SeriesFitter fitter(pg.t, pos.col(c), scale, pg.inWindow);
             seriesfit::FitOptions opt;
-            opt.budget = 100;
+            opt.budget = p.records;
             opt.refineEvery = 20;
             opt.reweightRounds = 4;
             opt.envelopeSpan = 15;
@@ -311,36 +370,14 @@ int FitAll(const std::string& dir, const std::string& only)
         }
     }
 
-    if (!only.empty() && only != "MOON") {
-        std::printf("wrote %d files to %s\n", gFilesWritten, dir.c_str());
-        return ok ? 0 : 1;
-    }
-
-    // Moon: every 6 hours; declination in degrees, right ascension in hours
-    // unwrapped, weighted by cos(declination) so both residuals are angles.
+    // Moon: every 6 hours.
     const Grid mg = MakeGrid(0.25);
     const int n = static_cast<int>(mg.jd.size());
-    Eigen::VectorXd dec(n), ra(n), decScale(n), raScale(n);
-    double prev = 0;
-    for (int i = 0; i < n; ++i) {
-        double a, d;
-        MoonRaDec(mg.jd[i], a, d);
-        if (i == 0) {
-            if (a < 0) a += 2 * M_PI;
-        } else {
-            a += 2 * M_PI * std::round((prev - a) / (2 * M_PI));
-        }
-        prev = a;
-        ra(i) = a * 12.0 / kProgramPi;
-        dec(i) = d * 180.0 / kProgramPi;
-        decScale(i) = kProgramPi / 180.0;
-        raScale(i) = std::cos(d) * kProgramPi / 12.0;
-    }
-    // Both Moon series are fitted the same way, each with its own samples and angular weights.
-    const auto fitMoon = [&](const auto& values, const auto& scale, const char* label) {
+    const auto fitMoon = [&](const Eigen::VectorXd& values, const Eigen::VectorXd& scale, int budget,
+                             const char* label) {
         seriesfit::SeriesFitter fitter(mg.t, values, scale, mg.inWindow);
         seriesfit::FitOptions opt;
-        opt.budget = 201;
+        opt.budget = budget;
         opt.refineEvery = 40;
         opt.reweightRounds = 3;
         opt.envelopeSpan = 8;
@@ -348,15 +385,53 @@ int FitAll(const std::string& dir, const std::string& only)
         fitter.Run(opt);
         return RoundTrip(fitter.Terms());
     };
-    const std::vector<Term> decTerms = fitMoon(dec, decScale, "MOONSSI");
-    const std::vector<Term> raTerms = fitMoon(ra, raScale, "MOONSSK");
-    const Stats st = MoonStats(decTerms, raTerms);
-    PrintStats("MOON", st, decTerms.size() + raTerms.size());
-    ok = ok && st.max < 0.5;
-    WriteSeries(Join(dir, "MOONSSI.DAT"),
-                "月 赤緯 (度, 地心J2000赤道座標) " + ErrorText(st) + " " + kValidity, decTerms);
-    WriteSeries(Join(dir, "MOONSSK.DAT"),
-                "月 赤経 (時, 連続値, 地心J2000赤道座標) " + ErrorText(st) + " " + kValidity, raTerms);
+
+    if (only.empty() || only == "MOON") {
+        // Declination in degrees, right ascension in hours unwrapped, weighted by
+        // cos(declination) so both residuals are angles.
+        Eigen::VectorXd dec(n), ra(n), decScale(n), raScale(n);
+        double prev = 0;
+        for (int i = 0; i < n; ++i) {
+            double a, d;
+            MoonRaDec(mg.jd[i], a, d);
+            if (i == 0) {
+                if (a < 0) a += 2 * M_PI;
+            } else {
+                a += 2 * M_PI * std::round((prev - a) / (2 * M_PI));
+            }
+            prev = a;
+            ra(i) = a * 12.0 / kProgramPi;
+            dec(i) = d * 180.0 / kProgramPi;
+            decScale(i) = kProgramPi / 180.0;
+            raScale(i) = std::cos(d) * kProgramPi / 12.0;
+        }
+        const std::vector<Term> decTerms = fitMoon(dec, decScale, 201, "MOONSSI");
+        const std::vector<Term> raTerms = fitMoon(ra, raScale, 201, "MOONSSK");
+        const Stats st = MoonStats(decTerms, raTerms);
+        PrintStats("MOON", st, decTerms.size() + raTerms.size());
+        ok = ok && st.max < 0.5;
+        WriteSeries(Join(dir, "MOONSSI.DAT"),
+                    "月 赤緯 (度, 地心J2000赤道座標) " + ErrorText(st) + " " + kValidity, decTerms);
+        WriteSeries(Join(dir, "MOONSSK.DAT"),
+                    "月 赤経 (時, 連続値, 地心J2000赤道座標) " + ErrorText(st) + " " + kValidity, raTerms);
+    }
+
+    if (only.empty() || only == "MOONDIST") {
+        // Distance in Earth radii, weighted by 1/distance^2 so the residual is the
+        // error of the horizontal parallax in radians.
+        Eigen::VectorXd distance(n), scale(n);
+        for (int i = 0; i < n; ++i) {
+            distance(i) = MoonDistance(mg.jd[i]);
+            scale(i) = 1.0 / (distance(i) * distance(i));
+        }
+        const std::vector<Term> terms = fitMoon(distance, scale, kMoonDistanceRecords, "MOONSSR");
+        const Stats st = DistanceStats(terms);
+        PrintStats("MOONDIST", st, terms.size());
+        ok = ok && st.max < 0.05;
+        WriteSeries(Join(dir, "MOONSSR.DAT"),
+                    "月 地心距離 (地球赤道半径単位) 視差の" + ErrorText(st) + " " + kValidity,
+                    terms);
+    }
 
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("wrote %d files to %s in %.0f s%s\n", gFilesWritten, dir.c_str(), secs, ok ? "" : "  (TARGET MISSED)");
@@ -369,7 +444,7 @@ int main(int argc, char** argv)
 {
     try {
         if (argc == 3 && std::string(argv[1]) == "--check") return Check(argv[2]);
-        // A second argument (VENUS, MARS, JUPITER, SATURN or MOON) fits that body only.
+        // A second argument (VENUS, MARS, JUPITER, SATURN, SUN, MOON or MOONDIST) fits that body only.
         if ((argc == 2 || argc == 3) && argv[1][0] != '-') return FitAll(argv[1], argc == 3 ? argv[2] : "");
         std::fprintf(stderr, "usage: seriesfit OUTDIR [BODY] | seriesfit --check DATADIR\n");
         return 2;

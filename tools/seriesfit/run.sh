@@ -1,5 +1,5 @@
 #!/bin/sh
-# Regenerates the fourteen series files in DATA/ from the ERFA ephemerides.
+# Regenerates the eighteen series files in DATA/ from the ERFA ephemerides.
 # Needs: cmake, ninja, g++, liberfa-dev, libeigen3-dev.  Single-threaded.
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)

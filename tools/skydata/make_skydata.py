@@ -39,13 +39,13 @@ TARBALL = CACHE / "d3-celestial-0.7.35.tgz"
 INTEGRITY = ("sha512-cURxIl0E+FGWnYj6gTDt80SjuiM9lklcGykj/skVy7glDg5nj/QxTUoPPArU"
              "+bpEQ+1fLy5hi920OvJ/TgliRw==")
 
-MAX_STARS = 1050
+MAX_STARS = 3000
 MAX_ENTRIES = 200          # figure entries per file (comments excluded)
 MAX_NAMES = 200            # name records per file
 MAX_MILKYWAY = 200
 DEC_VISIBLE = -66.0        # southernmost Japan (24.0 N) sees down to about -66
 DEC_MILKYWAY = -68.0
-COMPLETE_MAG = 4.50        # 4.50 rounds half-to-even to 4: shown at setting 4
+FAINTEST = 5               # the faintest magnitude setting: stars that round to 5 or brighter
 MATCH_ARCSEC = 1.0
 
 # Hipparcos numbers of the great-triangle stars, checked against the names
@@ -242,6 +242,12 @@ def star_kana(starnames, hip):
 
 def round_half_even(x):
     return int(round(x))
+
+
+def shown_at_faintest(mag):
+    """Whether the program draws a star of this magnitude at the faintest setting:
+    the magnitude as written, rounded half to even (5.49 is shown, 5.50 is not)."""
+    return round_half_even(float(fmt_mag(mag))) <= FAINTEST
 
 
 def threshold_of(mag):
@@ -521,7 +527,7 @@ def build():
 
     # catalogue selection
     chosen = set(modern_stars)
-    chosen |= {h for h in stars.mag if stars.visible(h) and stars.mag[h] <= COMPLETE_MAG}
+    chosen |= {h for h in stars.mag if stars.visible(h) and shown_at_faintest(stars.mag[h])}
     carried = [a for a in edo if a["rank"] == 1]
     if len(carried) != 28:
         sys.exit("expected 28 lunar mansions")
@@ -541,13 +547,8 @@ def build():
         rest.pop(0)
     if len(chosen) > MAX_STARS:
         sys.exit(f"too many required stars: {len(chosen)}")
-    filler = sorted((h for h in stars.mag if stars.visible(h) and h not in chosen),
-                    key=lambda h: (stars.mag[h], h))
-    chosen |= set(filler[:MAX_STARS - len(chosen)])
     order = sorted(chosen, key=lambda h: (stars.mag[h], h))
     num = {h: i + 1 for i, h in enumerate(order)}
-    missing = [h for h in stars.mag if stars.visible(h) and h not in chosen]
-    first_missing = min(stars.mag[h] for h in missing)
 
     files = {}
     files["KOSEI.DAT"] = [f"{num[h]},{fmt_ra(stars.ra[h])},{fmt_dec(stars.dec[h])},"
@@ -638,8 +639,9 @@ def build():
         write_dat(DATA / name, lines)
     print(f"source: {PACKAGE} ({INTEGRITY[:20]}...)")
     print(f"stars matched for modern figures (dec > {DEC_VISIBLE}): {len(modern_stars)}")
-    print(f"catalogue complete to magnitude {max(stars.mag[h] for h in order if stars.mag[h] < first_missing):.2f}"
-          f" (brightest star left out: {first_missing:.2f})")
+    shown = sum(1 for h in order if shown_at_faintest(stars.mag[h]))
+    print(f"catalogue: {len(order)} stars, {shown} of them shown at magnitude {FAINTEST}, "
+          f"{len(order) - shown} fainter figure stars")
     print(f"Edo asterisms visible: {len(edo)}, carried: {len(carried)}")
     print(f"Milky Way grid points: {grid_points}")
 

@@ -28,6 +28,13 @@ class Formats(unittest.TestCase):
         self.assertEqual(m.field("a,b"), '"a,b"')
         self.assertRaises(ValueError, m.field, 'a"b')
 
+    def test_faintest_setting_takes_what_rounds_to_five(self):
+        self.assertTrue(m.shown_at_faintest(5.49))
+        self.assertTrue(m.shown_at_faintest(5.494))   # written 5.49
+        self.assertFalse(m.shown_at_faintest(5.5))    # 5.50 rounds half to even: 6
+        self.assertFalse(m.shown_at_faintest(5.496))  # written 5.50
+        self.assertTrue(m.shown_at_faintest(-1.44))
+
     def test_thresholds(self):
         self.assertEqual(m.threshold_of(-1.44), 1)
         self.assertEqual(m.threshold_of(2.0), 2)

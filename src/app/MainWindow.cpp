@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -175,6 +174,8 @@ void MainWindow::SyncViewport()
     const QSize container = chart_->ContainerSize();
     doc_->viewport.containerWidth = container.width();
     doc_->viewport.containerHeight = container.height();
+    // A high-density screen gets a chart with as many device pixels as it shows.
+    doc_->screen.SetPixelRatio(chart_->devicePixelRatioF());
 }
 
 // Shows the chart just drawn and, once per redraw, any data file that was missing or malformed.
@@ -205,8 +206,8 @@ void MainWindow::Picture1_MouseMove()
 
 void MainWindow::ShowStartPicture()
 {
-    // Large enough to fill the chart area at the default window size; no scrolling before the
-    // first chart.
+    // Large enough to fill the chart area at the default window size.
+    SyncViewport();
     doc_->screen.Resize(DefaultWidth, DefaultHeight);
     const QImage picture(QDir(doc_->data.DataDir()).filePath(StartPictureName));
     if (!picture.isNull())
@@ -280,6 +281,12 @@ void MainWindow::btnChuji_Click() {}
 
 void MainWindow::OnListChanged(ListKey key, int index)
 {
+    if (key == ListKey::KansokuKen) {
+        // The municipality list shows the new prefecture's towns at once, none chosen yet.
+        if (SelectPrefecture(doc_->controls, doc_->sites, index))
+            RefreshList(ListKey::KansokuShi);
+        return;
+    }
     doc_->controls.List(key).index = index;
     // The print dialog reads the paper before any redraw.
     if (key == ListKey::RR0)
@@ -297,27 +304,9 @@ void MainWindow::OnColourOptionClicked(ColourKey key, int option)
         doc_->controls.Group(key).selected = option;
         return;
     }
-    if (const std::optional<Colour> chosen = ChooseCustomColour(*doc_, key, *picker_))
-        PaintSwatch(colourButtons_[Index(key)].custom, ToQColor(*chosen));
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lists_[Index(ListKey::KansokuShi)] && event->type() == QEvent::FocusIn) {
-        // Focus coming back from the list's own drop-down, or from another window, is not the user
-        // entering the list.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            RefillMunicipalities();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::RefillMunicipalities()
-{
-    SettingControls& c = doc_->controls;
-    doc_->sites.FillMunicipalityList(c.List(ListKey::KansokuShi), c.List(ListKey::KansokuKen).index + 1);
-    RefreshList(ListKey::KansokuShi);
+    // A cancelled dialog gives the option selected before back; the widgets show whichever holds.
+    ChooseCustomColour(*doc_, key, *picker_);
+    RefreshColourGroup(key);
 }
 
 // ---- model to widgets ----

@@ -77,7 +77,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct ColourButtons {
@@ -103,7 +102,6 @@ private:
 
     void RefreshList(ListKey key);
     void RefreshColourGroup(ColourKey key);
-    void RefillMunicipalities();
     void PaintSwatch(QAbstractButton* button, const QColor& colour);
     void SyncViewport();
     void ShowChart();

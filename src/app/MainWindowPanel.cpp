@@ -95,7 +95,6 @@ QWidget* MainWindow::BuildControlPanel()
     QComboBox* shi = MakeList(L::KansokuShi);
     shi->setPlaceholderText(QStringLiteral("市町村選択"));
     shi->setMinimumContentsLength(9);
-    shi->installEventFilter(this);
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(ken);
     placeRow->addWidget(shi);

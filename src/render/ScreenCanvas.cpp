@@ -1,12 +1,16 @@
 #include "render/ScreenCanvas.h"
 
+#include <cmath>
+
 namespace orv {
 
 namespace {
 
-QImage BlankImage(int width, int height)
+QImage BlankImage(int width, int height, double ratio = 1)
 {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    QImage image(static_cast<int>(std::ceil(std::max(width, 1) * ratio)),
+                 static_cast<int>(std::ceil(std::max(height, 1) * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(ScreenCanvas::DotsPerMetre);
     image.setDotsPerMeterY(ScreenCanvas::DotsPerMetre);
     image.fill(Qt::white);
@@ -48,15 +52,28 @@ void ScreenCanvas::Cls()
 
 void ScreenCanvas::Resize(int width, int height)
 {
-    if (width == image_.width() && height == image_.height())
-        return;
+    if (width != width_ || height != height_)
+        Rebuild(width, height, PixelRatio());
+}
+
+void ScreenCanvas::SetPixelRatio(double ratio)
+{
+    if (ratio > 0 && ratio != PixelRatio())
+        Rebuild(width_, height_, ratio);
+}
+
+void ScreenCanvas::Rebuild(int width, int height, double ratio)
+{
     EndPainting();
-    QImage resized = BlankImage(width, height);
+    QImage rebuilt = BlankImage(width, height, ratio);
     {
-        QPainter p(&resized);
-        p.drawImage(0, 0, image_);
+        QPainter p(&rebuilt);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QPointF(0, 0), image_);
     }
-    image_ = resized;
+    image_ = rebuilt;
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
 }
 
 const QImage& ScreenCanvas::Image()

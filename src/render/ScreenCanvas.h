@@ -1,6 +1,8 @@
 #pragma once
 // The screen chart: an image in pixels at 15 twips per pixel (96 dpi) with a white background and
 // black text colour. It keeps whatever was drawn on it until something covers it or it is cleared.
+// On a high-density screen the image holds `PixelRatio` device pixels per chart pixel, so that the
+// chart is drawn sharp; sizes and coordinates stay in chart pixels whatever the ratio.
 
 #include "render/PainterCanvas.h"
 
@@ -22,10 +24,15 @@ public:
 
     // Changes the picture's size; what was drawn stays in place, new area is background.
     void Resize(int width, int height);
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    // Device pixels per chart pixel (1 unless the screen is of high density); what was drawn is
+    // kept, scaled to the new ratio.
+    void SetPixelRatio(double ratio);
+    double PixelRatio() const { return image_.devicePixelRatio(); }
+    // Size in chart pixels.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
-    // The picture as it stands now.
+    // The picture as it stands now (its device pixel ratio is PixelRatio).
     const QImage& Image();
 
 protected:
@@ -34,6 +41,10 @@ protected:
 private:
     void EndPainting();
 
+    void Rebuild(int width, int height, double ratio);
+
+    int width_ = 1;
+    int height_ = 1;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
 };

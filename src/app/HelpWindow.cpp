@@ -1,8 +1,13 @@
 #include "app/HelpWindow.h"
 
+#include "app/WindowMemory.h"
+#include "app/WindowPlacement.h"
+
 #include <QFile>
 #include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -14,7 +19,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmHelpViewer"));
     setWindowTitle(QStringLiteral("Orvenza ヘルプ"));
-    resize(760, 820);
+    PlaceWindow(*this, QSize(760, 820), WindowMemory().Geometry(GeometryName));
     browser_->setObjectName(QStringLiteral("HelpText"));
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
@@ -26,6 +31,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("BtnClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
@@ -35,6 +41,12 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(browser_, 1);
     ShowContents();
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    WindowMemory().SetGeometry(GeometryName, saveGeometry());
+    QWidget::closeEvent(event);
 }
 
 void HelpWindow::ShowContents()

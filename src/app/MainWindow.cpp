@@ -4,6 +4,7 @@
 #include "app/AppTexts.h"
 #include "app/ChartView.h"
 #include "app/HelpWindow.h"
+#include "app/WindowMemory.h"
 #include "colour/ColourValue.h"
 #include "colour/CustomColourChoice.h"
 #include "colour/ui/ucClrComDlg.h"
@@ -67,8 +68,8 @@ MainWindow::MainWindow(std::unique_ptr<HatDocument> document, QWidget* parent)
             == QMessageBox::Yes;
     };
 
+    BuildDesktopCommands();
     RefreshControls();
-    resize(DefaultWidth, DefaultHeight);
     ShowStartPicture();
 }
 
@@ -194,6 +195,8 @@ RequestHooks MainWindow::Hooks()
         RefreshControls();
         ShowChart();
     };
+    hooks.fileWritten = [this](const QString& path) { HatFileDone(path); };
+    hooks.fileRead = [this](const QString& path) { HatFileDone(path); };
     return hooks;
 }
 
@@ -251,6 +254,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A save the user confirmed but that has not run yet is not lost on leaving.
     RunWaitingSaveBeforeExit(*doc_, Hooks());
     event->accept();
+    WindowMemory().SetGeometry(QStringLiteral("main"), saveGeometry());
     if (help_)
         help_->close();
     if (about_)
@@ -260,12 +264,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // Left for the print and overlay features to fill in.
 void MainWindow::BtnSave_Click()
 {
-    SaveCommand(this, *doc_);
+    SaveCommand(this, *doc_, WindowMemory().LastFolder());
 }
 
 void MainWindow::BtnOpen_Click()
 {
-    OpenCommand(this, *doc_);
+    OpenCommand(this, *doc_, WindowMemory().LastFolder());
 }
 
 void MainWindow::BtnPrint_Click() {}

@@ -45,6 +45,14 @@ public:
     // The picture shown on the chart before the first redraw.
     void ShowStartPicture();
 
+    // A hat file from outside the choosers (command line, a second start, a drop, the recent
+    // files): requested and carried out at once, like an open whose pointer move came.
+    void OpenFromOutside(const QString& path);
+    // Brings the window to the front (a second start without a file asks for this).
+    void BringToFront();
+    // The hat file last opened or saved without a failure; empty for a fresh document.
+    const QString& CurrentFile() const { return currentFile_; }
+
     // Shows the messages a redraw collected (missing or malformed data files); replaceable.
     void SetProblemReporter(std::function<void(const QStringList&)> reporter) { reportProblems_ = std::move(reporter); }
     // Asks whether to end the program; replaceable.
@@ -77,6 +85,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct ColourButtons {
@@ -88,6 +98,10 @@ private:
 
     void BuildMenus();
     void BuildToolBar();
+    // Standard keys, the view menu with the zoom, the recent files, window memory, file drops.
+    void BuildDesktopCommands();
+    void HatFileDone(const QString& path);
+    void ShowTitle();
     QWidget* BuildControlPanel();
     QGroupBox* BuildColourFrame();
     QComboBox* MakeList(ListKey key);
@@ -119,6 +133,7 @@ private:
     QPointer<AboutBox> about_;
     std::function<void(const QStringList&)> reportProblems_;
     std::function<bool()> askExit_;
+    QString currentFile_;
 };
 
 } // namespace orv

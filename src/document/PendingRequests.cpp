@@ -24,10 +24,13 @@ void Report(const RequestHooks& hooks, const QString& failure)
 bool RunSave(HatDocument& doc, const RequestHooks& hooks)
 {
     PendingRequests& r = doc.requests;
-    const QString failure = SaveHatFile(doc, r.PendingSavePath);
+    const QString path = r.PendingSavePath;
+    const QString failure = SaveHatFile(doc, path);
     r.SavePending = false;
     r.PendingSavePath.clear();
     Report(hooks, failure);
+    if (failure.isEmpty() && hooks.fileWritten)
+        hooks.fileWritten(path);
     return failure.isEmpty();
 }
 
@@ -70,13 +73,17 @@ void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks)
     if (SaveWaiting(doc))
         RunSave(doc, hooks);
     if (OpenWaiting(doc)) {
-        Report(hooks, LoadHatFile(doc, doc.requests.PendingLoadPath));
+        const QString path = doc.requests.PendingLoadPath;
+        const QString failure = LoadHatFile(doc, path);
+        Report(hooks, failure);
         doc.printing = false;
         RedrawChart(doc, true);
         if (hooks.screenRedrawn)
             hooks.screenRedrawn();
         doc.LoadPending = false;
         doc.requests.PendingLoadPath.clear();
+        if (failure.isEmpty() && hooks.fileRead)
+            hooks.fileRead(path);
     }
     if (hooks.print)
         hooks.print();

@@ -26,6 +26,10 @@ struct RequestHooks {
     std::function<void()> screenRedrawn;
     // Carries out a waiting print request, if any.
     std::function<void()> print;
+    // A hat file was written, or read, without a failure (the window names it in its title and
+    // keeps it among the recent files).
+    std::function<void(const QString& path)> fileWritten;
+    std::function<void(const QString& path)> fileRead;
 };
 
 inline const QString HatFileExtension = QStringLiteral(".orv");

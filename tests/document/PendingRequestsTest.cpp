@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -24,7 +25,9 @@ struct Journal {
                     events << "redrawn";
                     loadPendingDuringRedraw = doc.LoadPending;
                 },
-                [this] { events << "print"; }};
+                [this] { events << "print"; },
+                [this](const QString& path) { events << "written " + QFileInfo(path).fileName(); },
+                [this](const QString& path) { events << "read " + QFileInfo(path).fileName(); }};
     }
 };
 
@@ -60,7 +63,7 @@ TEST(SaveFlow, NothingIsWrittenBeforeThePointerMovesAndACancelWithdrawsTheSave)
     RequestSave(*doc, QString()); // the chooser reopened and cancelled
     RunPendingRequests(*doc, journal.Hooks(*doc));
     EXPECT_FALSE(QFile::exists(dir.filePath("later.orv")));
-    EXPECT_EQ(journal.events, QStringList({"print", "print", "print"}));
+    EXPECT_EQ(journal.events, QStringList({"written sky.orv", "print", "print", "print"}));
 }
 
 TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
@@ -82,7 +85,7 @@ TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
     EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 0);
     EXPECT_TRUE(doc->settings.Fmilky == false); // the redraw read the loaded controls back
     EXPECT_EQ(doc->overlays.UsrTexts[1].text, "loaded");
-    EXPECT_EQ(journal.events, QStringList({"redrawn", "print"}));
+    EXPECT_EQ(journal.events, QStringList({"written current.orv", "redrawn", "read other.orv", "print"}));
     EXPECT_TRUE(journal.loadPendingDuringRedraw);
     EXPECT_FALSE(doc->LoadPending);
     EXPECT_TRUE(doc->requests.PendingLoadPath.isEmpty());
@@ -112,10 +115,10 @@ TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
     RequestOpen(*doc, dir.filePath("last.orv"));
     EXPECT_TRUE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
     EXPECT_EQ(ReadAll(dir.filePath("last.orv")), Saved(*doc));
-    EXPECT_TRUE(journal.events.isEmpty()); // no redraw, no print
+    EXPECT_EQ(journal.events, QStringList({"written last.orv"})); // no redraw, no print
     RequestSave(*doc, dir.filePath("no/folder/x"));
     EXPECT_FALSE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
-    EXPECT_EQ(journal.events, QStringList({"failure " + ErrorText::PathNotFound}));
+    EXPECT_EQ(journal.events, QStringList({"written last.orv", "failure " + ErrorText::PathNotFound}));
 }
 
 TEST(Overlays, DrawnOnlyAfterOpenOrUndoOnScreenAndAlwaysOnPaper)

@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -31,7 +31,6 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("BtnClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
@@ -47,6 +46,15 @@ void HelpWindow::closeEvent(QCloseEvent* event)
 {
     WindowMemory().SetGeometry(GeometryName, saveGeometry());
     QWidget::closeEvent(event);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ShowContents()

@@ -19,6 +19,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static inline const QString GeometryName = QStringLiteral("help");

@@ -23,13 +23,16 @@ namespace {
 
 const QString Swatch = QStringLiteral("■");
 
-// A label naming the control beside it (its buddy, which screen readers announce with it).
-QLabel* Caption(const QString& text, QWidget* parent, QWidget* buddy)
+// A list with its caption on its left; the caption names the list (its buddy), which screen
+// readers announce with it.
+void AddCaptionedList(QGridLayout* grid, const QString& caption, QComboBox* list, int row, int column,
+                      int listColumns = 1)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(caption, grid->parentWidget());
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
+    label->setBuddy(list);
+    grid->addWidget(label, row, column);
+    grid->addWidget(list, row, column + 1, 1, listColumns);
 }
 
 QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent)
@@ -76,21 +79,15 @@ QWidget* MainWindow::BuildControlPanel()
     // 全般: paper and glue tab.
     QGroupBox* general = Frame("FrameZenpan", QStringLiteral("全般"), panel);
     auto* g = new QGridLayout(general);
-    QComboBox* paper = MakeList(L::RR0);
-    QComboBox* glue = MakeList(L::Nori);
-    g->addWidget(Caption(QStringLiteral("大きさ・用紙"), general, paper), 0, 0);
-    g->addWidget(paper, 0, 1, 1, 2);
-    g->addWidget(Caption(QStringLiteral("のりしろ角度"), general, glue), 1, 0);
-    g->addWidget(glue, 1, 1);
+    AddCaptionedList(g, QStringLiteral("大きさ・用紙"), MakeList(L::RR0), 0, 0, 2);
+    AddCaptionedList(g, QStringLiteral("のりしろ角度"), MakeList(L::Nori), 1, 0);
     g->addWidget(new QLabel(QStringLiteral("度"), general), 1, 2);
     g->setColumnStretch(3, 1);
 
     // 恒星: faintest magnitude and filled discs.
     QGroupBox* stars = Frame("FrameKosei", QStringLiteral("恒星"), panel);
     auto* st = new QGridLayout(stars);
-    QComboBox* magnitude = MakeList(L::Tokyu);
-    st->addWidget(Caption(QStringLiteral("最低等級"), stars, magnitude), 0, 0);
-    st->addWidget(magnitude, 0, 1);
+    AddCaptionedList(st, QStringLiteral("最低等級"), MakeList(L::Tokyu), 0, 0);
     st->addWidget(MakeCheck(S::FkoseiFill, QStringLiteral("中塗り")), 1, 0, 1, 2);
     st->setColumnStretch(2, 1);
 
@@ -136,12 +133,8 @@ QWidget* MainWindow::BuildControlPanel()
     fi->addWidget(MakeCheck(S::Fsen, QStringLiteral("星座線")), 0, 0);
     fi->addWidget(MakeCheck(S::Fmei, QStringLiteral("星座名")), 1, 0);
     fi->addWidget(MakeCheck(S::Fdaisan, QStringLiteral("大三角")), 2, 0);
-    QComboBox* figureWidth = MakeList(L::Swidth);
-    QComboBox* nameSize = MakeList(L::NmFntSize);
-    fi->addWidget(Caption(QStringLiteral("線幅"), figures, figureWidth), 0, 1);
-    fi->addWidget(figureWidth, 0, 2);
-    fi->addWidget(Caption(QStringLiteral("文字ｻｲｽﾞ"), figures, nameSize), 1, 1);
-    fi->addWidget(nameSize, 1, 2);
+    AddCaptionedList(fi, QStringLiteral("線幅"), MakeList(L::Swidth), 0, 1);
+    AddCaptionedList(fi, QStringLiteral("文字ｻｲｽﾞ"), MakeList(L::NmFntSize), 1, 1);
     fi->setColumnStretch(3, 1);
 
     // その他: altitude and azimuth lines, Milky Way.
@@ -150,12 +143,8 @@ QWidget* MainWindow::BuildControlPanel()
     ot->addWidget(MakeCheck(S::Fkodo, QStringLiteral("高度線")), 0, 0);
     ot->addWidget(MakeCheck(S::Fhoi, QStringLiteral("方位線")), 1, 0);
     ot->addWidget(MakeCheck(S::Fmilky, QStringLiteral("天の川")), 2, 0);
-    QComboBox* gridWidth = MakeList(L::Lwidth);
-    QComboBox* dotWidth = MakeList(L::Mwidth);
-    ot->addWidget(Caption(QStringLiteral("線幅"), other, gridWidth), 0, 1);
-    ot->addWidget(gridWidth, 0, 2);
-    ot->addWidget(Caption(QStringLiteral("点幅"), other, dotWidth), 2, 1);
-    ot->addWidget(dotWidth, 2, 2);
+    AddCaptionedList(ot, QStringLiteral("線幅"), MakeList(L::Lwidth), 0, 1);
+    AddCaptionedList(ot, QStringLiteral("点幅"), MakeList(L::Mwidth), 2, 1);
     ot->setColumnStretch(3, 1);
 
     // 惑星.
@@ -165,9 +154,7 @@ QWidget* MainWindow::BuildControlPanel()
     pl->addWidget(MakeCheck(S::Fkase, QStringLiteral("火星")), 0, 1);
     pl->addWidget(MakeCheck(S::Fmokuse, QStringLiteral("木星")), 1, 0);
     pl->addWidget(MakeCheck(S::Fdose, QStringLiteral("土星")), 1, 1);
-    QComboBox* planetWidth = MakeList(L::Pwidth);
-    pl->addWidget(Caption(QStringLiteral("線幅"), planets, planetWidth), 2, 0);
-    pl->addWidget(planetWidth, 2, 1);
+    AddCaptionedList(pl, QStringLiteral("線幅"), MakeList(L::Pwidth), 2, 0);
     pl->setColumnStretch(2, 1);
 
     // 月: the switch has no caption of its own; the frame names it.
@@ -177,12 +164,8 @@ QWidget* MainWindow::BuildControlPanel()
     moonCheck->setAccessibleName(QStringLiteral("月"));
     mo->addWidget(moonCheck, 0, 0);
     mo->setColumnMinimumWidth(1, 24);
-    QComboBox* moonSize = MakeList(L::MoonR);
-    QComboBox* moonWidth = MakeList(L::MoonWidth);
-    mo->addWidget(Caption(QStringLiteral("大きさ"), moon, moonSize), 0, 2);
-    mo->addWidget(moonSize, 0, 3);
-    mo->addWidget(Caption(QStringLiteral("線幅"), moon, moonWidth), 1, 2);
-    mo->addWidget(moonWidth, 1, 3);
+    AddCaptionedList(mo, QStringLiteral("大きさ"), MakeList(L::MoonR), 0, 2);
+    AddCaptionedList(mo, QStringLiteral("線幅"), MakeList(L::MoonWidth), 1, 2);
     mo->setColumnStretch(4, 1);
 
     // 天文成象: the Edo-period figure set.

@@ -3,6 +3,7 @@
 // tooltips and the names of the colour swatches.
 #include "app/ChartView.h"
 #include "app/MainWindow.h"
+#include "support/WidgetLookup.h"
 #include "app/WindowMemory.h"
 #include "document/HatFile.h"
 #include "support/Fixtures.h"
@@ -54,9 +55,7 @@ protected:
     template <typename W>
     W* Find(const char* name)
     {
-        W* w = window->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::FindNamed<W>(window.get(), name);
     }
     HatDocument& Doc() { return window->Document(); }
     ChartView* Chart() { return window->Chart(); }

@@ -2,6 +2,7 @@
 // control model and back, the redraw with its scroll bars, dragging, custom colours and exit.
 #include "app/ChartView.h"
 #include "app/MainWindow.h"
+#include "support/WidgetLookup.h"
 #include "colour/ColourValue.h"
 #include "colour/ui/ucClrComDlg.h"
 
@@ -44,9 +45,7 @@ protected:
     template <typename W>
     W* Find(const char* name)
     {
-        W* w = window->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::FindNamed<W>(window.get(), name);
     }
     QComboBox* List(ListKey key) { return Find<QComboBox>(ListControlNames[Index(key)]); }
     HatDocument& Doc() { return window->Document(); }

@@ -1,9 +1,11 @@
 #include "app/InstanceChannel.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace orv {
 
@@ -64,10 +66,18 @@ void InstanceChannel::Read(QLocalSocket* socket)
 
 bool InstanceChannel::HandOver(const QString& name, const QString& file, int timeoutMs)
 {
+    // The running copy may have taken the lock a moment ago and not be listening yet (two files
+    // opened at once from a file manager): keep knocking until the time is up.
+    QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
+    for (;;) {
+        socket.connectToServer(name);
+        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
+            break;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
     // Percent-encoded, so that no character of a path can end the line.
     const QByteArray message = file.isEmpty() ? RaiseWord + '\n' : OpenWord + file.toUtf8().toPercentEncoding() + '\n';
     socket.write(message);

@@ -45,8 +45,10 @@ QStringList InstallJapaneseUi(QApplication& app)
     const QString gothic = JapaneseStandIn(IpaGothic, installed, japanese);
     const QString pGothic = JapaneseStandIn(IpaPGothic, installed, japanese);
     if (gothic.isEmpty()) {
+        // Also said in English: without a Japanese font the Japanese sentence cannot be read.
         warnings << QStringLiteral("日本語のフォントが見つかりません。文字が正しく表示されません。"
-                                   "IPAフォント（fonts-ipafont-gothic）を入れてください。");
+                                   "IPAフォント（fonts-ipafont-gothic）を入れてください。\n"
+                                   "No Japanese font is installed: install fonts-ipafont-gothic.");
     } else {
         // The chart asks for the IPA faces by name; a stand-in answers for them when they are missing.
         if (gothic != IpaGothic)

@@ -5,7 +5,8 @@
 #   share/orvenza/DATA/…, share/orvenza/orvenza.hlp    (found from bin/ as ../share/orvenza)
 #   share/applications/orvenza.desktop, share/metainfo/orvenza.metainfo.xml,
 #   share/mime/packages/orvenza.xml, share/icons/hicolor/NxN/apps/orvenza.png,
-#   share/man/man1/orvenza.1.gz, orvenza-render.1.gz, share/doc/orvenza/copyright, changelog.gz
+#   share/man/man1/orvenza.1.gz, orvenza-render.1.gz, share/doc/orvenza/copyright, changelog.gz,
+#   share/lintian/overrides/orvenza
 
 include(GNUInstallDirs)
 set(ORVENZA_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/orvenza)
@@ -44,6 +45,7 @@ add_custom_command(OUTPUT ${doc_build}/copyright
 add_custom_target(install_documents ALL DEPENDS ${compressed} ${doc_build}/copyright)
 install(FILES ${doc_build}/orvenza.1.gz ${doc_build}/orvenza-render.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${doc_build}/copyright ${doc_build}/changelog.gz DESTINATION ${ORVENZA_DOC_DIR})
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME orvenza)
 
 # cpack -G DEB (from the build folder): one package "orvenza". Its Depends are the shared
 # libraries dpkg-shlibdeps finds, plus what the program loads at run time without linking it.

@@ -1,9 +1,14 @@
 #include "app/HelpWindow.h"
 
+#include "app/WindowMemory.h"
+#include "app/WindowPlacement.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -15,7 +20,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmHelpViewer"));
     setWindowTitle(QStringLiteral("Orvenza ヘルプ"));
-    resize(760, 820);
+    PlaceWindow(*this, QSize(760, 820), WindowMemory().Geometry(GeometryName));
     browser_->setObjectName(QStringLiteral("HelpText"));
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
@@ -38,6 +43,21 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(browser_, 1);
     ShowContents();
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    WindowMemory().SetGeometry(GeometryName, saveGeometry());
+    QWidget::closeEvent(event);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ShowContents()

@@ -2,8 +2,10 @@
 
 #include "app/AboutBox.h"
 #include "app/AppTexts.h"
+#include "app/ChartPreview.h"
 #include "app/ChartView.h"
 #include "app/HelpWindow.h"
+#include "app/WindowMemory.h"
 #include "colour/ColourValue.h"
 #include "colour/CustomColourChoice.h"
 #include "colour/ui/ucClrComDlg.h"
@@ -24,9 +26,9 @@
 #include <QRadioButton>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QToolBar>
@@ -79,8 +81,8 @@ MainWindow::MainWindow(std::unique_ptr<HatDocument> document, QWidget* parent)
             == QMessageBox::Yes;
     };
 
+    BuildDesktopCommands();
     RefreshControls();
-    resize(DefaultWidth, DefaultHeight);
     ShowStartPicture();
 }
 
@@ -208,6 +210,8 @@ void MainWindow::SyncViewport()
     const QSize container = chart_->ContainerSize();
     doc_->viewport.containerWidth = container.width();
     doc_->viewport.containerHeight = container.height();
+    // A high-density screen gets a chart with as many device pixels as it shows.
+    doc_->screen.SetPixelRatio(chart_->devicePixelRatioF());
 }
 
 // Shows the chart just drawn and, once per redraw, any data file that was missing or malformed.
@@ -226,12 +230,14 @@ RequestHooks MainWindow::Hooks()
         RefreshControls();
         ShowChart();
     };
+    hooks.fileWritten = [this](const QString& path) { HatFileDone(path); };
+    hooks.fileRead = [this](const QString& path) { HatFileDone(path); };
     return hooks;
 }
 
 // A press on the chart: on the text or stamp preview it places that mark; elsewhere it may start a
 // line.
-void MainWindow::Picture1_MouseDown(QMouseEvent* event)
+void MainWindow::Picture1_MouseDown(const ChartPointer& pointer)
 {
     std::optional<QString> refused;
     if (doc_->textTool.PreviewShown())
@@ -239,8 +245,8 @@ void MainWindow::Picture1_MouseDown(QMouseEvent* event)
     else if (doc_->stampTool.PreviewShown())
         refused = PlaceChujiStamp(*doc_, pointer_.x(), pointer_.y());
     else
-        refused = LineMouseDown(*doc_, event->button() == Qt::LeftButton, checkLine_->isChecked(),
-                                event->position().x(), event->position().y());
+        refused = LineMouseDown(*doc_, pointer.button == Qt::LeftButton, checkLine_->isChecked(), pointer.at.x(),
+                                pointer.at.y());
     ShowPreviews();
     chart_->Refresh();
     Notify(refused);
@@ -248,11 +254,10 @@ void MainWindow::Picture1_MouseDown(QMouseEvent* event)
 
 // Every pointer move over the chart: the rubber band and the previews follow the pointer, then the
 // waiting save, open and print requests are carried out.
-void MainWindow::Picture1_MouseMove(QMouseEvent* event)
+void MainWindow::Picture1_MouseMove(const ChartPointer& pointer)
 {
-    const QPointF at = event->position();
-    pointer_ = at.toPoint();
-    LineMouseMove(*doc_, event->buttons() & Qt::LeftButton, at.x(), at.y());
+    pointer_ = pointer.at.toPoint();
+    LineMouseMove(*doc_, pointer.buttons & Qt::LeftButton, pointer.at.x(), pointer.at.y());
     ShowPreviews();
     RunRequestsNow();
 }
@@ -264,9 +269,9 @@ void MainWindow::RunRequestsNow()
     RunPendingRequests(*doc_, Hooks());
 }
 
-void MainWindow::Picture1_MouseUp(QMouseEvent* event)
+void MainWindow::Picture1_MouseUp(const ChartPointer& pointer)
 {
-    if (LineMouseUp(*doc_, event->position().x(), event->position().y()))
+    if (LineMouseUp(*doc_, pointer.at.x(), pointer.at.y()))
         chart_->Refresh();
     ShowPreviews();
 }
@@ -286,7 +291,7 @@ void MainWindow::ShowPreviews()
     if (stamp.PreviewShown() && !stamp.ChujiPicture.isNull())
         preview.stamp = ChartPreview::Stamp{QRect(pointer_, QSize(stamp.ChujiWidthPx, stamp.ChujiHeightPx)),
                                             stamp.ChujiPicture};
-    chart_->Picture()->SetPreview(std::move(preview));
+    chart_->SetOverlayPainter([preview](QPainter& p) { PaintChartPreview(p, preview); });
 }
 
 void MainWindow::Notify(const std::optional<QString>& message)
@@ -297,8 +302,8 @@ void MainWindow::Notify(const std::optional<QString>& message)
 
 void MainWindow::ShowStartPicture()
 {
-    // Large enough to fill the chart area at the default window size; no scrolling before the
-    // first chart.
+    // Large enough to fill the chart area at the default window size.
+    SyncViewport();
     doc_->screen.Resize(DefaultWidth, DefaultHeight);
     const QImage picture(QDir(doc_->data.DataDir()).filePath(StartPictureName));
     if (!picture.isNull())
@@ -342,6 +347,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A save the user confirmed but that has not run yet is not lost on leaving.
     RunWaitingSaveBeforeExit(*doc_, Hooks());
     event->accept();
+    WindowMemory().SetGeometry(QStringLiteral("main"), saveGeometry());
     if (help_)
         help_->close();
     if (about_)
@@ -350,13 +356,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::BtnSave_Click()
 {
-    SaveCommand(this, *doc_);
+    SaveCommand(this, *doc_, WindowMemory().LastFolder());
     RunRequestsNow();
 }
 
 void MainWindow::BtnOpen_Click()
 {
-    OpenCommand(this, *doc_);
+    OpenCommand(this, *doc_, WindowMemory().LastFolder());
     RunRequestsNow();
 }
 
@@ -449,6 +455,12 @@ void MainWindow::btnChuji_Click()
 
 void MainWindow::OnListChanged(ListKey key, int index)
 {
+    if (key == ListKey::KansokuKen) {
+        // The municipality list shows the new prefecture's towns at once, none chosen yet.
+        if (SelectPrefecture(doc_->controls, doc_->sites, index))
+            RefreshList(ListKey::KansokuShi);
+        return;
+    }
     doc_->controls.List(key).index = index;
     // The print dialog reads the paper before any redraw.
     if (key == ListKey::RR0)
@@ -466,27 +478,9 @@ void MainWindow::OnColourOptionClicked(ColourKey key, int option)
         doc_->controls.Group(key).selected = option;
         return;
     }
-    if (const std::optional<Colour> chosen = ChooseCustomColour(*doc_, key, *picker_))
-        PaintSwatch(colourButtons_[Index(key)].custom, ToQColor(*chosen));
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lists_[Index(ListKey::KansokuShi)] && event->type() == QEvent::FocusIn) {
-        // Focus coming back from the list's own drop-down, or from another window, is not the user
-        // entering the list.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            RefillMunicipalities();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::RefillMunicipalities()
-{
-    SettingControls& c = doc_->controls;
-    doc_->sites.FillMunicipalityList(c.List(ListKey::KansokuShi), c.List(ListKey::KansokuKen).index + 1);
-    RefreshList(ListKey::KansokuShi);
+    // A cancelled dialog gives the option selected before back; the widgets show whichever holds.
+    ChooseCustomColour(*doc_, key, *picker_);
+    RefreshColourGroup(key);
 }
 
 // ---- model to widgets ----

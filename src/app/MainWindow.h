@@ -20,7 +20,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QMouseEvent;
 class QRadioButton;
 class QToolButton;
 
@@ -28,6 +27,7 @@ namespace orv {
 
 class AboutBox;
 class ChartView;
+struct ChartPointer;
 class DlgChuji;
 class DlgDrawLine;
 class DlgUsrText;
@@ -51,6 +51,14 @@ public:
     void RefreshControls();
     // The picture shown on the chart before the first redraw.
     void ShowStartPicture();
+
+    // A hat file from outside the choosers (command line, a second start, a drop, the recent
+    // files): requested and carried out at once, like an open whose pointer move came.
+    void OpenFromOutside(const QString& path);
+    // Brings the window to the front (a second start without a file asks for this).
+    void BringToFront();
+    // The hat file last opened or saved without a failure; empty for a fresh document.
+    const QString& CurrentFile() const { return currentFile_; }
 
     // Shows the messages a redraw collected (missing or malformed data files); replaceable.
     void SetProblemReporter(std::function<void(const QStringList&)> reporter) { reportProblems_ = std::move(reporter); }
@@ -91,7 +99,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct ColourButtons {
@@ -103,6 +112,10 @@ private:
 
     void BuildMenus();
     void BuildToolBar();
+    // Standard keys, the view menu with the zoom, the recent files, window memory, file drops.
+    void BuildDesktopCommands();
+    void HatFileDone(const QString& path);
+    void ShowTitle();
     QWidget* BuildControlPanel();
     QGroupBox* BuildColourFrame();
     QComboBox* MakeList(ListKey key);
@@ -117,13 +130,12 @@ private:
 
     void RefreshList(ListKey key);
     void RefreshColourGroup(ColourKey key);
-    void RefillMunicipalities();
     void PaintSwatch(QAbstractButton* button, const QColor& colour);
     void SyncViewport();
     void ShowChart();
-    void Picture1_MouseDown(QMouseEvent* event);
-    void Picture1_MouseMove(QMouseEvent* event);
-    void Picture1_MouseUp(QMouseEvent* event);
+    void Picture1_MouseDown(const ChartPointer& pointer);
+    void Picture1_MouseMove(const ChartPointer& pointer);
+    void Picture1_MouseUp(const ChartPointer& pointer);
     void ShowPreviews();
     void Notify(const std::optional<QString>& message);
     // Carries out the waiting save, open and print requests now.
@@ -148,6 +160,7 @@ private:
     std::function<void(const QStringList&)> reportProblems_;
     std::function<bool()> askExit_;
     std::function<void(const QString&)> notice_;
+    QString currentFile_;
 };
 
 } // namespace orv

@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 
+#include "app/ControlTips.h"
 #include "colour/ColourValue.h"
 
 #include <QButtonGroup>
@@ -22,11 +23,16 @@ namespace {
 
 const QString Swatch = QStringLiteral("■");
 
-QLabel* Caption(const QString& text, QWidget* parent)
+// A list with its caption on its left; the caption names the list (its buddy), which screen
+// readers announce with it.
+void AddCaptionedList(QGridLayout* grid, const QString& caption, QComboBox* list, int row, int column,
+                      int listColumns = 1)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(caption, grid->parentWidget());
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
+    label->setBuddy(list);
+    grid->addWidget(label, row, column);
+    grid->addWidget(list, row, column + 1, 1, listColumns);
 }
 
 QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent)
@@ -42,6 +48,7 @@ QComboBox* MainWindow::MakeList(ListKey key)
 {
     auto* combo = new QComboBox(this);
     combo->setObjectName(QLatin1String(ListControlNames[Index(key)]));
+    combo->setToolTip(SettingToolTip(combo->objectName()));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->setMaxVisibleItems(20);
     connect(combo, &QComboBox::currentIndexChanged, this, [this, key](int index) { OnListChanged(key, index); });
@@ -53,6 +60,7 @@ QCheckBox* MainWindow::MakeCheck(SwitchKey key, const QString& caption)
 {
     auto* check = new QCheckBox(caption, this);
     check->setObjectName(QLatin1String(SwitchControlNames[Index(key)]));
+    check->setToolTip(SettingToolTip(check->objectName()));
     connect(check, &QCheckBox::toggled, this, [this, key](bool on) { OnCheckToggled(key, on); });
     checks_[Index(key)] = check;
     return check;
@@ -71,18 +79,15 @@ QWidget* MainWindow::BuildControlPanel()
     // 全般: paper and glue tab.
     QGroupBox* general = Frame("FrameZenpan", QStringLiteral("全般"), panel);
     auto* g = new QGridLayout(general);
-    g->addWidget(Caption(QStringLiteral("大きさ・用紙"), general), 0, 0);
-    g->addWidget(MakeList(L::RR0), 0, 1, 1, 2);
-    g->addWidget(Caption(QStringLiteral("のりしろ角度"), general), 1, 0);
-    g->addWidget(MakeList(L::Nori), 1, 1);
+    AddCaptionedList(g, QStringLiteral("大きさ・用紙"), MakeList(L::RR0), 0, 0, 2);
+    AddCaptionedList(g, QStringLiteral("のりしろ角度"), MakeList(L::Nori), 1, 0);
     g->addWidget(new QLabel(QStringLiteral("度"), general), 1, 2);
     g->setColumnStretch(3, 1);
 
     // 恒星: faintest magnitude and filled discs.
     QGroupBox* stars = Frame("FrameKosei", QStringLiteral("恒星"), panel);
     auto* st = new QGridLayout(stars);
-    st->addWidget(Caption(QStringLiteral("最低等級"), stars), 0, 0);
-    st->addWidget(MakeList(L::Tokyu), 0, 1);
+    AddCaptionedList(st, QStringLiteral("最低等級"), MakeList(L::Tokyu), 0, 0);
     st->addWidget(MakeCheck(S::FkoseiFill, QStringLiteral("中塗り")), 1, 0, 1, 2);
     st->setColumnStretch(2, 1);
 
@@ -92,10 +97,11 @@ QWidget* MainWindow::BuildControlPanel()
     QComboBox* ken = MakeList(L::KansokuKen);
     ken->setPlaceholderText(QStringLiteral("都道府県選択"));
     ken->setMinimumContentsLength(6);
+    ken->setAccessibleName(QStringLiteral("都道府県"));
     QComboBox* shi = MakeList(L::KansokuShi);
     shi->setPlaceholderText(QStringLiteral("市町村選択"));
     shi->setMinimumContentsLength(9);
-    shi->installEventFilter(this);
+    shi->setAccessibleName(QStringLiteral("市町村"));
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(ken);
     placeRow->addWidget(shi);
@@ -110,8 +116,12 @@ QWidget* MainWindow::BuildControlPanel()
         {L::Year, QStringLiteral("年")}, {L::Month, QStringLiteral("月")}, {L::Day, QStringLiteral("日")},
         {L::Hour, QStringLiteral("時")}, {L::Minute, QStringLiteral("分")}};
     for (const auto& [key, unit] : dateParts) {
-        dateRow->addWidget(MakeList(key));
-        dateRow->addWidget(new QLabel(unit, site));
+        QComboBox* part = MakeList(key);
+        part->setAccessibleName(unit);
+        dateRow->addWidget(part);
+        auto* unitLabel = new QLabel(unit, site);
+        unitLabel->setBuddy(part);
+        dateRow->addWidget(unitLabel);
         dateRow->addSpacing(4);
     }
     dateRow->addStretch();
@@ -123,10 +133,8 @@ QWidget* MainWindow::BuildControlPanel()
     fi->addWidget(MakeCheck(S::Fsen, QStringLiteral("星座線")), 0, 0);
     fi->addWidget(MakeCheck(S::Fmei, QStringLiteral("星座名")), 1, 0);
     fi->addWidget(MakeCheck(S::Fdaisan, QStringLiteral("大三角")), 2, 0);
-    fi->addWidget(Caption(QStringLiteral("線幅"), figures), 0, 1);
-    fi->addWidget(MakeList(L::Swidth), 0, 2);
-    fi->addWidget(Caption(QStringLiteral("文字ｻｲｽﾞ"), figures), 1, 1);
-    fi->addWidget(MakeList(L::NmFntSize), 1, 2);
+    AddCaptionedList(fi, QStringLiteral("線幅"), MakeList(L::Swidth), 0, 1);
+    AddCaptionedList(fi, QStringLiteral("文字ｻｲｽﾞ"), MakeList(L::NmFntSize), 1, 1);
     fi->setColumnStretch(3, 1);
 
     // その他: altitude and azimuth lines, Milky Way.
@@ -135,10 +143,8 @@ QWidget* MainWindow::BuildControlPanel()
     ot->addWidget(MakeCheck(S::Fkodo, QStringLiteral("高度線")), 0, 0);
     ot->addWidget(MakeCheck(S::Fhoi, QStringLiteral("方位線")), 1, 0);
     ot->addWidget(MakeCheck(S::Fmilky, QStringLiteral("天の川")), 2, 0);
-    ot->addWidget(Caption(QStringLiteral("線幅"), other), 0, 1);
-    ot->addWidget(MakeList(L::Lwidth), 0, 2);
-    ot->addWidget(Caption(QStringLiteral("点幅"), other), 2, 1);
-    ot->addWidget(MakeList(L::Mwidth), 2, 2);
+    AddCaptionedList(ot, QStringLiteral("線幅"), MakeList(L::Lwidth), 0, 1);
+    AddCaptionedList(ot, QStringLiteral("点幅"), MakeList(L::Mwidth), 2, 1);
     ot->setColumnStretch(3, 1);
 
     // 惑星.
@@ -148,21 +154,18 @@ QWidget* MainWindow::BuildControlPanel()
     pl->addWidget(MakeCheck(S::Fkase, QStringLiteral("火星")), 0, 1);
     pl->addWidget(MakeCheck(S::Fmokuse, QStringLiteral("木星")), 1, 0);
     pl->addWidget(MakeCheck(S::Fdose, QStringLiteral("土星")), 1, 1);
-    pl->addWidget(Caption(QStringLiteral("線幅"), planets), 2, 0);
-    pl->addWidget(MakeList(L::Pwidth), 2, 1);
+    AddCaptionedList(pl, QStringLiteral("線幅"), MakeList(L::Pwidth), 2, 0);
     pl->setColumnStretch(2, 1);
 
     // 月: the switch has no caption of its own; the frame names it.
     QGroupBox* moon = Frame("FrameTsuki", QStringLiteral("月"), panel);
     auto* mo = new QGridLayout(moon);
     QCheckBox* moonCheck = MakeCheck(S::Fmoon, QString());
-    moonCheck->setToolTip(QStringLiteral("月を描く"));
+    moonCheck->setAccessibleName(QStringLiteral("月"));
     mo->addWidget(moonCheck, 0, 0);
     mo->setColumnMinimumWidth(1, 24);
-    mo->addWidget(Caption(QStringLiteral("大きさ"), moon), 0, 2);
-    mo->addWidget(MakeList(L::MoonR), 0, 3);
-    mo->addWidget(Caption(QStringLiteral("線幅"), moon), 1, 2);
-    mo->addWidget(MakeList(L::MoonWidth), 1, 3);
+    AddCaptionedList(mo, QStringLiteral("大きさ"), MakeList(L::MoonR), 0, 2);
+    AddCaptionedList(mo, QStringLiteral("線幅"), MakeList(L::MoonWidth), 1, 2);
     mo->setColumnStretch(4, 1);
 
     // 天文成象: the Edo-period figure set.
@@ -220,17 +223,26 @@ QGroupBox* MainWindow::BuildColourFrame()
             grid->addWidget(option, row, column);
             return option;
         };
+        // Every swatch reads "■": its colour's name is what a screen reader says and the tooltip shows.
+        auto name = [&](QRadioButton* option, const QString& word) {
+            option->setAccessibleName(word);
+            option->setAccessibleDescription(QString::fromUtf8(model.caption) + QStringLiteral("の色"));
+            option->setToolTip(QString::fromUtf8(model.caption) + QStringLiteral("：") + word);
+        };
         for (std::size_t i = 0; i < model.presets.size(); ++i) {
             QRadioButton* option = makeOption(model.presets[i].name, Swatch, static_cast<int>(i), static_cast<int>(i) + 1);
             PaintSwatch(option, ToQColor(model.presets[i].swatch));
+            name(option, SwatchName(model.presets[i].swatch));
             b.presets.push_back(option);
         }
         if (model.hasSpectral) {
             b.spectral = makeOption("OptionK_spectl", QStringLiteral("型"), ColourGroup::SpectralSelected, customColumn - 1);
             b.spectral->setFont(font());
+            name(b.spectral, QStringLiteral("スペクトル型"));
         }
         b.custom = makeOption(model.customName, Swatch, ColourGroup::CustomSelected, customColumn);
-        b.custom->setToolTip(QStringLiteral("任意色"));
+        name(b.custom, CustomColourName);
+        b.custom->setToolTip(b.custom->toolTip() + QStringLiteral("（色を選ぶ画面を開きます）"));
         connect(b.group, &QButtonGroup::idClicked, this, [this, key](int id) { OnColourOptionClicked(key, id); });
         ++row;
     }

@@ -25,10 +25,13 @@ void Report(const RequestHooks& hooks, const QString& failure)
 bool RunSave(HatDocument& doc, const RequestHooks& hooks)
 {
     PendingRequests& r = doc.requests;
-    const QString failure = SaveHatFile(doc, r.PendingSavePath);
+    const QString path = r.PendingSavePath;
+    const QString failure = SaveHatFile(doc, path);
     r.SavePending = false;
     r.PendingSavePath.clear();
     Report(hooks, failure);
+    if (failure.isEmpty() && hooks.fileWritten)
+        hooks.fileWritten(path);
     return failure.isEmpty();
 }
 
@@ -72,7 +75,8 @@ void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks)
         RunSave(doc, hooks);
     if (OpenWaiting(doc)) {
         // A failed open has changed nothing, so the chart on the screen stays as it is.
-        const QString failure = LoadHatFile(doc, doc.requests.PendingLoadPath);
+        const QString path = doc.requests.PendingLoadPath;
+        const QString failure = LoadHatFile(doc, path);
         if (failure.isEmpty()) {
             const QString missing = MissingChoice(doc.controls);
             if (missing.isEmpty()) {
@@ -89,6 +93,8 @@ void RunPendingRequests(HatDocument& doc, const RequestHooks& hooks)
         }
         doc.LoadPending = false;
         doc.requests.PendingLoadPath.clear();
+        if (failure.isEmpty() && hooks.fileRead)
+            hooks.fileRead(path);
     }
     Report(hooks, RunPrintRequest(doc));
 }

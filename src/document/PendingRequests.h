@@ -26,6 +26,10 @@ struct RequestHooks {
     // Runs after the open's screen redraw, while LoadPending is still set (the window refreshes
     // its controls and shows the new chart).
     std::function<void()> screenRedrawn;
+    // A hat file was written, or read, without a failure (the window names it in its title and
+    // keeps it among the recent files).
+    std::function<void(const QString& path)> fileWritten;
+    std::function<void(const QString& path)> fileRead;
 };
 
 inline const QString HatFileExtension = QStringLiteral(".orv");

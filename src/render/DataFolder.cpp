@@ -11,7 +11,18 @@ void ProblemLog::Add(const QString& message)
         messages_.append(message);
 }
 
-DataFolder::DataFolder(QString programDir) : programDir_(std::move(programDir)) {}
+QString DataFolder::ProgramFolderOf(const QString& executableDir)
+{
+    if (executableDir.isEmpty())
+        return executableDir;
+    const QDir beside(executableDir);
+    if (beside.exists(QStringLiteral("DATA")))
+        return executableDir;
+    const QString shared = QDir::cleanPath(beside.absoluteFilePath(QStringLiteral("../share/orvenza")));
+    return QDir(shared).exists(QStringLiteral("DATA")) ? shared : executableDir;
+}
+
+DataFolder::DataFolder(const QString& executableDir) : programDir_(ProgramFolderOf(executableDir)) {}
 
 QString DataFolder::DataDir() const
 {

@@ -1,5 +1,5 @@
 #pragma once
-// Where the program's data files are found: the DATA folder beside the program first, then the
+// Where the program's data files are found: the DATA folder of the program folder first, then the
 // program folder itself. Files are read afresh every time; nothing is cached.
 
 #include <optional>
@@ -23,7 +23,13 @@ private:
 
 class DataFolder {
 public:
-    explicit DataFolder(QString programDir = {});
+    // `programDir` is the folder of the executable. DATA and the help are beside it (the build
+    // folder, a program copied anywhere) or, installed, in ../share/orvenza; the program folder
+    // is the one of the two that holds DATA (the executable's own when neither does).
+    explicit DataFolder(const QString& executableDir = {});
+
+    // The program folder for an executable folder, as above.
+    static QString ProgramFolderOf(const QString& executableDir);
 
     const QString& ProgramDir() const { return programDir_; }
     QString DataDir() const;

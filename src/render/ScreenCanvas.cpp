@@ -2,13 +2,17 @@
 
 #include "astro/Numeric.h"
 
+#include <cmath>
+
 namespace orv {
 
 namespace {
 
-QImage BlankImage(int width, int height)
+QImage BlankImage(int width, int height, double ratio = 1)
 {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    QImage image(static_cast<int>(std::ceil(std::max(width, 1) * ratio)),
+                 static_cast<int>(std::ceil(std::max(height, 1) * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(ScreenCanvas::DotsPerMetre);
     image.setDotsPerMeterY(ScreenCanvas::DotsPerMetre);
     image.fill(Qt::white);
@@ -50,15 +54,33 @@ void ScreenCanvas::Cls()
 
 void ScreenCanvas::Resize(int width, int height)
 {
-    if (width == image_.width() && height == image_.height())
-        return;
+    if (width != width_ || height != height_)
+        Rebuild(width, height, PixelRatio(), false);
+}
+
+void ScreenCanvas::SetPixelRatio(double ratio)
+{
+    if (ratio > 0 && ratio != PixelRatio())
+        Rebuild(width_, height_, ratio, true);
+}
+
+void ScreenCanvas::Rebuild(int width, int height, double ratio, bool keep)
+{
     EndPainting();
-    image_ = BlankImage(width, height);
+    QImage rebuilt = BlankImage(width, height, ratio);
+    if (keep) {
+        QPainter p(&rebuilt);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = rebuilt;
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
 }
 
 void ScreenCanvas::DrawCircle(double x, double y, double radius, const CircleStyle& style)
 {
-    const QImage* stamp = stamps_.Find(*this, radius, style);
+    const QImage* stamp = PixelRatio() == 1 ? stamps_.Find(*this, radius, style) : nullptr;
     if (!stamp) {
         PainterCanvas::DrawCircle(x, y, radius, style);
         return;

@@ -160,6 +160,16 @@ QString MissingChoice(const SettingControls& c)
     return {};
 }
 
+bool SelectPrefecture(SettingControls& c, const SiteTable& sites, int index)
+{
+    ListControl& prefecture = c.List(ListKey::KansokuKen);
+    if (prefecture.index == index)
+        return false;
+    prefecture.index = index;
+    sites.FillMunicipalityList(c.List(ListKey::KansokuShi), index + 1);
+    return true;
+}
+
 bool& SwitchSetting(HatSettings& s, SwitchKey key)
 {
     switch (key) {

@@ -86,6 +86,12 @@ void InitialiseSettingControls(SettingControls& controls, const SiteTable& sites
 // prefecture's own entry is the site then.)
 QString MissingChoice(const SettingControls& controls);
 
+// The user chose the prefecture at list position `index`. Another prefecture than before refills
+// the municipality list at once with nothing selected, so the site is the prefectural office until
+// a municipality is chosen; the same prefecture leaves the municipality as it is. True when the
+// municipality list was refilled.
+bool SelectPrefecture(SettingControls& controls, const SiteTable& sites, int index);
+
 // Rebuilds the settings from the controls; a custom colour option leaves its key as it is.
 void ReadSettingsFromControls(const SettingControls& controls, HatSettings& settings);
 

@@ -2,6 +2,7 @@
 // control model and back, the redraw with its scroll bars, dragging, custom colours and exit.
 #include "app/ChartView.h"
 #include "app/MainWindow.h"
+#include "support/WidgetLookup.h"
 #include "colour/ColourValue.h"
 #include "colour/ui/ucClrComDlg.h"
 
@@ -46,9 +47,7 @@ protected:
     template <typename W>
     W* Find(const char* name)
     {
-        W* w = window->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::FindNamed<W>(window.get(), name);
     }
     QComboBox* List(ListKey key) { return Find<QComboBox>(ListControlNames[Index(key)]); }
     HatDocument& Doc() { return window->Document(); }
@@ -162,25 +161,43 @@ TEST_F(MainWindowTest, WidgetsFollowTheModelWhenTheProgramSetsIt)
     EXPECT_EQ(c.Group(ColourKey::MColor).selected, ColourGroup::NoneSelected);
 }
 
-TEST_F(MainWindowTest, MunicipalityListIsRefilledWhenItGetsTheFocus)
+TEST_F(MainWindowTest, ChoosingAPrefectureRefillsTheMunicipalitiesAtOnce)
 {
     Open();
-    List(ListKey::KansokuKen)->setCurrentIndex(12); // 東京都
-    EXPECT_EQ(List(ListKey::KansokuShi)->currentIndex(), 10); // not before the focus
-    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(List(ListKey::KansokuShi), &focus);
-    EXPECT_EQ(List(ListKey::KansokuShi)->count(), Doc().sites.MunicipalityCount(13));
-    EXPECT_EQ(List(ListKey::KansokuShi)->itemText(0), QStringLiteral("千代田区"));
+    List(ListKey::KansokuKen)->setCurrentIndex(0); // 北海道
+    EXPECT_EQ(List(ListKey::KansokuShi)->count(), Doc().sites.MunicipalityCount(1));
     EXPECT_EQ(List(ListKey::KansokuShi)->currentIndex(), -1);
+    EXPECT_EQ(List(ListKey::KansokuShi)->currentText(), QString());
     EXPECT_EQ(Doc().controls.List(ListKey::KansokuShi).index, -1);
-    List(ListKey::KansokuShi)->setCurrentIndex(0);
-    EXPECT_EQ(Doc().controls.List(ListKey::KansokuShi).index, 0);
 
-    // Focus returning from the list's drop-down keeps the choice just made.
-    QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
-    QApplication::sendEvent(List(ListKey::KansokuShi), &back);
-    EXPECT_EQ(List(ListKey::KansokuShi)->currentText(), QStringLiteral("千代田区"));
-    EXPECT_EQ(Doc().controls.List(ListKey::KansokuShi).index, 0);
+    // Drawn now, the site is Hokkaido's own office, as the two lists show.
+    Find<QToolButton>("BtnPrView")->click();
+    EXPECT_EQ(Doc().settings.KansokuKen, 1);
+    EXPECT_EQ(Doc().settings.KansokuShi, 0);
+}
+
+TEST_F(MainWindowTest, FocusTabAndMenusNeverChangeTheChosenMunicipality)
+{
+    Open();
+    window->show();
+    List(ListKey::KansokuKen)->setCurrentIndex(46); // 沖縄県
+    QComboBox* shi = List(ListKey::KansokuShi);
+    const int naha = static_cast<int>(Doc().controls.List(ListKey::KansokuShi).items.indexOf(QStringLiteral("那覇市")));
+    ASSERT_GE(naha, 0);
+    shi->setCurrentIndex(naha);
+
+    for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::MouseFocusReason,
+                                   Qt::ShortcutFocusReason, Qt::OtherFocusReason}) {
+        QFocusEvent focus(QEvent::FocusIn, reason);
+        QApplication::sendEvent(shi, &focus);
+    }
+    // Choosing the prefecture the list already shows keeps the town too.
+    List(ListKey::KansokuKen)->setCurrentIndex(46);
+    EXPECT_EQ(shi->currentText(), QStringLiteral("那覇市"));
+
+    Find<QToolButton>("BtnPrView")->click();
+    EXPECT_EQ(Doc().settings.KansokuKen, 47);
+    EXPECT_EQ(Doc().settings.KansokuShi, naha + 1);
 }
 
 TEST_F(MainWindowTest, CustomColourForMarsReachesTheSettingsAndTheSwatch)
@@ -192,10 +209,14 @@ TEST_F(MainWindowTest, CustomColourForMarsReachesTheSettingsAndTheSwatch)
     EXPECT_EQ(Doc().settings.KaColor, 0xFF0000u);
     EXPECT_EQ(custom->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 
-    // Cancelled for the Moon: the picker's last colour.
+    // Cancelled for the Moon, which shows the yellow preset: option and colour stay.
+    Find<QRadioButton>("OptionMoon_yellow")->click();
     window->ColourPicker()->SetDialogRunner([](QWidget*, const QColor&) { return std::optional<QColor>(); });
     Find<QRadioButton>("OptionMoon_usr")->click();
-    EXPECT_EQ(Doc().settings.MoonColor, 0xFF0000u);
+    EXPECT_TRUE(Find<QRadioButton>("OptionMoon_yellow")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("OptionMoon_usr")->isChecked());
+    Find<QToolButton>("BtnPrView")->click();
+    EXPECT_EQ(Doc().settings.MoonColor, 0x00FFFFu);
 }
 
 TEST_F(MainWindowTest, RedrawOnTwoSheetPaperCentresTheChartAndDraggingPansIt)

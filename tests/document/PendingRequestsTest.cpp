@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -23,7 +24,9 @@ struct Journal {
                 [this, &doc] {
                     events << "redrawn";
                     loadPendingDuringRedraw = doc.LoadPending;
-                }};
+                },
+                [this](const QString& path) { events << "written " + QFileInfo(path).fileName(); },
+                [this](const QString& path) { events << "read " + QFileInfo(path).fileName(); }};
     }
 };
 
@@ -59,7 +62,7 @@ TEST(SaveFlow, NothingIsWrittenBeforeThePointerMovesAndACancelWithdrawsTheSave)
     RequestSave(*doc, QString()); // the chooser reopened and cancelled
     RunPendingRequests(*doc, journal.Hooks(*doc));
     EXPECT_FALSE(QFile::exists(dir.filePath("later.orv")));
-    EXPECT_TRUE(journal.events.isEmpty());
+    EXPECT_EQ(journal.events, QStringList({"written sky.orv"}));
 }
 
 TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
@@ -81,7 +84,7 @@ TEST(OpenFlow, SaveRunsBeforeOpenAndTheOpenRedrawsWithLoadPendingSet)
     EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 0);
     EXPECT_TRUE(doc->settings.Fmilky == false); // the redraw read the loaded controls back
     EXPECT_EQ(doc->overlays.UsrTexts[1].text, "loaded");
-    EXPECT_EQ(journal.events, QStringList({"redrawn"}));
+    EXPECT_EQ(journal.events, QStringList({"written current.orv", "redrawn", "read other.orv"}));
     EXPECT_TRUE(journal.loadPendingDuringRedraw);
     EXPECT_FALSE(doc->LoadPending);
     EXPECT_TRUE(doc->requests.PendingLoadPath.isEmpty());
@@ -116,7 +119,7 @@ TEST(OpenFlow, OpenedFileWithoutSiteOrDateAsksForThemInsteadOfDrawing)
     Journal journal;
     RequestOpen(*doc, path);
     RunPendingRequests(*doc, journal.Hooks(*doc));
-    EXPECT_EQ(journal.events, QStringList({"redrawn", "failure 日時を選択してください"}));
+    EXPECT_EQ(journal.events, QStringList({"redrawn", "failure 日時を選択してください", "read nodate.orv"}));
     EXPECT_EQ(doc->controls.Check(SwitchKey::Fmilky), 1);
     EXPECT_EQ(doc->geometry.hatRadius, 0);
 }
@@ -131,9 +134,10 @@ TEST(ExitRule, WaitingSaveIsCarriedOutButNotAWaitingOpen)
     RequestOpen(*doc, dir.filePath("last.orv"));
     EXPECT_TRUE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
     EXPECT_EQ(ReadAll(dir.filePath("last.orv")), Saved(*doc));
-    EXPECT_TRUE(journal.events.isEmpty()); // no redraw
+    EXPECT_EQ(journal.events, QStringList({"written last.orv"})); // no redraw
     RequestSave(*doc, dir.filePath("no/folder/x"));
     EXPECT_FALSE(RunWaitingSaveBeforeExit(*doc, journal.Hooks(*doc)));
     EXPECT_EQ(journal.events,
-              QStringList({"failure " + HatFileText::SaveFailed(dir.filePath("no/folder/x.orv"), "フォルダが見つかりません。")}));
+              QStringList({"written last.orv",
+                           "failure " + HatFileText::SaveFailed(dir.filePath("no/folder/x.orv"), "フォルダが見つかりません。")}));
 }

@@ -98,3 +98,19 @@ TEST(SettingControls, IndexConversionsAndColourOptions)
     EXPECT_EQ(names.presets[3].swatch, 0xFFFF00u);
     EXPECT_EQ(s.SnColor, 0xFFFF80u);
 }
+
+TEST(SettingControls, AnotherPrefectureRefillsTheTownsAtOnceTheSameKeepsTheTown)
+{
+    auto doc = FreshDocument(QDate(2026, 12, 6));
+    SettingControls& c = doc->controls;
+    EXPECT_FALSE(SelectPrefecture(c, doc->sites, 24)); // 滋賀県 again: 高島市 stays
+    EXPECT_EQ(c.List(ListKey::KansokuShi).Text(), QStringLiteral("高島市"));
+
+    EXPECT_TRUE(SelectPrefecture(c, doc->sites, 0)); // 北海道
+    EXPECT_EQ(c.List(ListKey::KansokuShi).items.size(), doc->sites.MunicipalityCount(1));
+    EXPECT_EQ(c.List(ListKey::KansokuShi).index, -1);
+    ReadSettingsFromControls(c, doc->settings);
+    // The prefectural office of Hokkaido, not the eleventh town of Hokkaido.
+    EXPECT_EQ(doc->settings.KansokuKen, 1);
+    EXPECT_EQ(doc->settings.KansokuShi, 0);
+}

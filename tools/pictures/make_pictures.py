@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Draws Orvenza's pictures: the sandogasa stamp in four rotations (DATA/*.gif),
-the 24x24 tool-button icons and the 64x64 application icon (src/app/icons/*.png).
+the 24x24 tool-button icons and the 64x64 application icon (src/app/icons/*.png),
+and the application icon in the sizes of the desktop's icon theme
+(desktop/icons/orvenza-*.png).
 
 Everything is computed from fixed geometry (no randomness, no timestamps), so
 running the script again rewrites byte-identical files.
@@ -18,6 +20,8 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DATA_DIR = os.path.join(ROOT, "DATA")
 ICON_DIR = os.path.join(ROOT, "src", "app", "icons")
+THEME_ICON_DIR = os.path.join(ROOT, "desktop", "icons")
+THEME_ICON_SIZES = (16, 24, 32, 48, 128, 256)  # 64: the window icon itself
 KANA_FONT = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
 
 # Shared palette of the icons.
@@ -418,11 +422,14 @@ def icon_exit():
     return ic.finish()
 
 
-def app_icon():
-    size, ss = 64, 4
+def app_icon(size=64):
+    """The application icon at size x size pixels, drawn on a 64-unit grid scaled to the size
+    (the 64-pixel icon is the one the window shows; the others are for the desktop's icon theme)."""
+    k = size / 64
+    ss = max(4, -(-256 // size))      # supersample to at least 256 pixels
     img = Image.new("RGBA", (size * ss, size * ss), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
-    s = ss
+    s = ss * k
     # Night sky: a rounded square shading from deep navy to a lighter blue.
     sky = Image.new("RGBA", img.size, (0, 0, 0, 0))
     sd = ImageDraw.Draw(sky)
@@ -436,9 +443,9 @@ def app_icon():
     helper.img, helper.d = img, d
     for x, y, r in ((12, 12, 3.4), (50, 9, 2.4), (31, 7, 1.6), (54, 25, 1.8),
                     (8, 28, 1.5), (22, 20, 1.2), (42, 17, 1.3)):
-        helper.star(x, y, r, r * 0.45)
-    hat = render_sandogasa(size, size, ss, cx=32.0, cy=37.5, radius=27.0,
-                           ring_step=3.6, cord=True, cord_drop=11.0, cord_width=1.6)
+        helper.star(x * k, y * k, r * k, r * k * 0.45)
+    hat = render_sandogasa(size, size, ss, cx=32.0 * k, cy=37.5 * k, radius=27.0 * k,
+                           ring_step=3.6 * k, cord=True, cord_drop=11.0 * k, cord_width=1.6 * k)
     img.alpha_composite(hat)
     return shrink(img, (size, size))
 
@@ -468,6 +475,9 @@ def main():
     for name, fn in ICONS.items():
         fn().save(os.path.join(ICON_DIR, name), format="PNG", optimize=True)
     app_icon().save(os.path.join(ICON_DIR, "orvenza.png"), format="PNG", optimize=True)
+    os.makedirs(THEME_ICON_DIR, exist_ok=True)
+    for size in THEME_ICON_SIZES:
+        app_icon(size).save(os.path.join(THEME_ICON_DIR, "orvenza-%d.png" % size), format="PNG", optimize=True)
 
 
 if __name__ == "__main__":

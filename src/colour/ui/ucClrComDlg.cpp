@@ -60,7 +60,7 @@ std::optional<QColor> ucClrComDlg::RunQtDialog(QWidget* owner, const QColor& ini
     return dialog.selectedColor();
 }
 
-void ucClrComDlg::ShowColor()
+bool ucClrComDlg::ShowColor()
 {
     QWidget* owner = owner_ ? owner_.data() : window();
     const QColor initial = (flags_ & FlagStartWithColor) ? ToQColor(color_) : QColor(Qt::black);
@@ -72,10 +72,11 @@ void ucClrComDlg::ShowColor()
     }
     if (chosen && chosen->isValid()) {
         color_ = FromQColor(*chosen);
-        return;
+        return true;
     }
     if (cancelError_)
         emit ErorrOccured(0, CancelMessage);
+    return false;
 }
 
 void ucClrComDlg::showAbout()

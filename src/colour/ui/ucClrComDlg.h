@@ -51,7 +51,8 @@ public:
     // Replaces the dialog (tests stand in for the user with it); an empty runner restores Qt's.
     void SetDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
 
-    void ShowColor() override;
+    // Shows the dialog; true when a colour was chosen (Color holds it), false after a cancel.
+    bool ShowColor() override;
     void showAbout();
 
     QSize sizeHint() const override { return {Side, Side}; }

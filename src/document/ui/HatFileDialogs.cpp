@@ -1,10 +1,10 @@
 #include "document/ui/HatFileDialogs.h"
 
 #include "document/HatDocument.h"
+#include "document/HatFolders.h"
 #include "document/PendingRequests.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -21,9 +21,9 @@ QString Title()
     return name.isEmpty() ? QStringLiteral("Orvenza") : name;
 }
 
-QString RunChooser(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode)
+QString RunChooser(QWidget* owner, const QString& title, const QString& folder, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(owner, title, HatFileFolder(), Filter);
+    QFileDialog dialog(owner, title, folder, Filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -34,21 +34,14 @@ QString RunChooser(QWidget* owner, const QString& title, QFileDialog::AcceptMode
 
 } // namespace
 
-QString HatFileFolder()
+QString ShowOpenDialog(QWidget* owner, const QString& folder)
 {
-    const QString folder = QDir::current().absoluteFilePath(QStringLiteral("USR"));
-    QDir().mkpath(folder);
-    return folder;
+    return RunChooser(owner, QStringLiteral("笠ファイルを開く"), folder, QFileDialog::AcceptOpen);
 }
 
-QString ShowOpenDialog(QWidget* owner)
+QString ShowSaveDialog(QWidget* owner, const QString& folder)
 {
-    return RunChooser(owner, QStringLiteral("笠ファイルを開く"), QFileDialog::AcceptOpen);
-}
-
-QString ShowSaveDialog(QWidget* owner)
-{
-    const QString chosen = RunChooser(owner, QStringLiteral("笠ファイルを保存する"), QFileDialog::AcceptSave);
+    const QString chosen = RunChooser(owner, QStringLiteral("笠ファイルを保存する"), folder, QFileDialog::AcceptSave);
     if (chosen.isEmpty())
         return {};
     // The chooser has asked about the name as typed; the ".orv" added afterwards may name
@@ -70,15 +63,15 @@ void ShowHatFileFailure(QWidget* owner, const QString& message)
     QMessageBox::critical(owner, Title(), message, QMessageBox::Ok);
 }
 
-void SaveCommand(QWidget* owner, HatDocument& doc)
+void SaveCommand(QWidget* owner, HatDocument& doc, const QString& lastFolder)
 {
-    RequestSave(doc, ShowSaveDialog(owner));
+    RequestSave(doc, ShowSaveDialog(owner, ChooserFolder(lastFolder)));
 }
 
-void OpenCommand(QWidget* owner, HatDocument& doc)
+void OpenCommand(QWidget* owner, HatDocument& doc, const QString& lastFolder)
 {
     doc.requests.PendingLoadPath.clear();
-    RequestOpen(doc, ShowOpenDialog(owner));
+    RequestOpen(doc, ShowOpenDialog(owner, ChooserFolder(lastFolder)));
 }
 
 bool ConfirmExit(QWidget* owner, HatDocument& doc, const RequestHooks& hooks)

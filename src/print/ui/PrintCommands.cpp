@@ -1,7 +1,7 @@
 #include "print/ui/PrintCommands.h"
 
 #include "document/HatDocument.h"
-#include "document/ui/HatFileDialogs.h"
+#include "document/HatFolders.h"
 #include "print/PaperFit.h"
 #include "print/PrintJob.h"
 
@@ -29,12 +29,13 @@ void ShowPrintMessage(QWidget* owner, const QString& message)
 // and the date; the empty string when cancelled.
 QString ShowPdfSaveDialog(QWidget* owner, const HatDocument& doc)
 {
-    QFileDialog dialog(owner, QStringLiteral("PDFファイルに印刷する"), HatFileFolder(),
+    const QString folder = DefaultHatFolder();
+    QFileDialog dialog(owner, QStringLiteral("PDFファイルに印刷する"), folder,
                        QStringLiteral("PDFファイル(*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QDir(HatFileFolder()).filePath(ProposedPdfName(doc)));
+    dialog.selectFile(QDir(folder).filePath(ProposedPdfName(doc)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

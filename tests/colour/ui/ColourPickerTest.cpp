@@ -16,11 +16,12 @@ public:
     std::optional<Colour> answer;
     int shown = 0;
     Colour color = 0xFFFFFF;
-    void ShowColor() override
+    bool ShowColor() override
     {
         ++shown;
         if (answer)
             color = *answer;
+        return answer.has_value();
     }
     Colour Color() const override { return color; }
 };
@@ -49,19 +50,34 @@ TEST(CustomColourChoice, ChosenColourReachesTheSettingsAndTheSwatchAtOnce)
     EXPECT_EQ(doc.settings.KaColor, 0xFF0000u);
 }
 
-TEST(CustomColourChoice, CancelGivesThePickersLastColour)
+TEST(CustomColourChoice, CancelLeavesTheGroupAsItWas)
 {
     auto owner = FreshDocument();
     HatDocument& doc = *owner;
     ScriptedPicker picker;
-    ChooseCustomColour(doc, ColourKey::MoonColor, picker); // cancelled at start: white
-    EXPECT_EQ(doc.settings.MoonColor, 0xFFFFFFu);
+    doc.controls.Group(ColourKey::MoonColor).selected = 2; // the yellow preset
+    EXPECT_FALSE(ChooseCustomColour(doc, ColourKey::MoonColor, picker)); // cancelled
+    EXPECT_EQ(picker.shown, 1);
+    EXPECT_EQ(doc.controls.Group(ColourKey::MoonColor).selected, 2);
+    EXPECT_FALSE(doc.controls.Group(ColourKey::MoonColor).customSwatch);
+    ReadSettingsFromControls(doc.controls, doc.settings);
+    EXPECT_EQ(doc.settings.MoonColor, 0x00FFFFu); // still yellow
 
+    // A colour chosen for Venus does not spill over into a cancelled dialog for Mars.
     picker.answer = 0x00C000;
-    ChooseCustomColour(doc, ColourKey::KinColor, picker); // green for Venus
+    ChooseCustomColour(doc, ColourKey::KinColor, picker);
     picker.answer.reset();
-    ChooseCustomColour(doc, ColourKey::KaColor, picker); // cancelled for Mars
-    EXPECT_EQ(doc.settings.KaColor, 0x00C000u);
+    ChooseCustomColour(doc, ColourKey::KaColor, picker);
+    EXPECT_EQ(doc.settings.KaColor, Black);
+    EXPECT_EQ(doc.controls.Group(ColourKey::KaColor).selected, 0);
+
+    // Cancelling a second dialog for a custom colour keeps that custom colour.
+    picker.answer = 0x123456;
+    ChooseCustomColour(doc, ColourKey::DoColor, picker);
+    picker.answer.reset();
+    ChooseCustomColour(doc, ColourKey::DoColor, picker);
+    EXPECT_EQ(doc.controls.Group(ColourKey::DoColor).selected, ColourGroup::CustomSelected);
+    EXPECT_EQ(doc.settings.DoColor, 0x123456u);
 }
 
 TEST(CustomColourChoice, WhileAHatFileOpensTheOptionIsSelectedWithoutAsking)
@@ -98,7 +114,7 @@ TEST(ucClrComDlg, DefaultsAndCancel)
     QObject::connect(&picker, &ucClrComDlg::ErorrOccured,
                      [&](qint32 number, const QString& message) { errors.emplace_back(number, message); });
     picker.setColor(0x0080FF);
-    picker.ShowColor();
+    EXPECT_FALSE(picker.ShowColor()); // a cancel is told apart from choosing the same colour
     EXPECT_EQ(offered, QColor(0xFF, 0x80, 0x00)); // the dialog starts on Color
     EXPECT_EQ(picker.Color(), 0x0080FFu);
     EXPECT_TRUE(errors.empty());

@@ -32,26 +32,26 @@ int CellWidth(const Canvas& canvas, int16_t size, QChar c)
 // The run at one size, its nearer edge as close to its usual place as the far label allows.
 // Without truncate a run that does not fit gives nothing; with it, the run starts right next to
 // its own label and leaves out the characters that would pass the far one.
-std::optional<RimRun> PlaceAtSize(const Canvas& canvas, const RunSpec& spec, int16_t size, double labelHalf,
+std::optional<RimRun> PlaceAtSize(const Canvas& canvas, const RunSpec& legend, int16_t size, double labelHalf,
                                   bool truncate)
 {
     const double em = RotatedTextAdvance(canvas, size, 100, QStringLiteral("あ"));
     const int tracking = std::max(1, Round32(em / 40));
-    const qsizetype n = spec.text.size();
+    const qsizetype n = legend.text.size();
     std::vector<int> widths;
     double total = 0;
-    for (QChar c : spec.text) {
+    for (QChar c : legend.text) {
         widths.push_back(CellWidth(canvas, size, c));
         total += widths.back() + tracking;
     }
     total -= tracking;
 
-    const double sense = spec.farAngle > spec.nearAngle ? 1 : -1;
-    const double span = std::abs(spec.farAngle - spec.nearAngle);
-    const double gap = em / 2 / spec.rho;
+    const double sense = legend.farAngle > legend.nearAngle ? 1 : -1;
+    const double span = std::abs(legend.farAngle - legend.nearAngle);
+    const double gap = em / 2 / legend.rho;
     const double nearLimit = labelHalf + gap;
     const double farLimit = span - labelHalf - gap;
-    double start = std::min(spec.lead, farLimit - total / spec.rho);
+    double start = std::min(legend.lead, farLimit - total / legend.rho);
     if (start < nearLimit) {
         if (!truncate)
             return std::nullopt;
@@ -60,24 +60,24 @@ std::optional<RimRun> PlaceAtSize(const Canvas& canvas, const RunSpec& spec, int
 
     // Runs reading away from their anchor are laid from their first character, runs reading
     // towards it from their last.
-    RimRun run{size, spec.rho, {}};
+    RimRun run{size, legend.rho, {}};
     std::vector<RimCell> reading(static_cast<size_t>(n));
     size_t picture = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = spec.text[i];
+        const QChar c = legend.text[i];
         RimCell& cell = reading[static_cast<size_t>(i)];
         cell.character = c;
         cell.width = widths[static_cast<size_t>(i)];
-        if (c == QChar(PictureMark) && picture < spec.pictures.size())
-            cell.planet = spec.pictures[picture++];
+        if (c == QChar(PictureMark) && picture < legend.pictures.size())
+            cell.planet = legend.pictures[picture++];
     }
     if (sense > 0)
         std::reverse(reading.begin(), reading.end());
-    double along = start * spec.rho;
+    double along = start * legend.rho;
     for (RimCell& cell : reading) {
-        if ((along + cell.width) / spec.rho > farLimit + 1e-12)
+        if ((along + cell.width) / legend.rho > farLimit + 1e-12)
             break;
-        cell.angle = spec.nearAngle + sense * (along + cell.width / 2.0) / spec.rho;
+        cell.angle = legend.nearAngle + sense * (along + cell.width / 2.0) / legend.rho;
         run.cells.push_back(cell);
         along += cell.width + tracking;
     }
@@ -86,12 +86,12 @@ std::optional<RimRun> PlaceAtSize(const Canvas& canvas, const RunSpec& spec, int
     return run;
 }
 
-RimRun PlaceRun(const Canvas& canvas, const RunSpec& spec, double labelHalf)
+RimRun PlaceRun(const Canvas& canvas, const RunSpec& legend, double labelHalf)
 {
-    for (int16_t size = spec.size; size >= MinRimLegendSize; --size)
-        if (auto run = PlaceAtSize(canvas, spec, size, labelHalf, false))
+    for (int16_t size = legend.size; size >= MinRimLegendSize; --size)
+        if (auto run = PlaceAtSize(canvas, legend, size, labelHalf, false))
             return *run;
-    return *PlaceAtSize(canvas, spec, MinRimLegendSize, labelHalf, true);
+    return *PlaceAtSize(canvas, legend, MinRimLegendSize, labelHalf, true);
 }
 
 } // namespace
@@ -136,7 +136,7 @@ std::vector<RimRun> LayOutRimLegends(const Canvas& canvas, const ChartGeometry& 
     const QString planets = QString(pic) + QStringLiteral("土星    ") + pic + QStringLiteral("木星    ") + pic
         + QStringLiteral("火星    ") + pic + QStringLiteral("金星");
     const SiteLegend& site = texts.site;
-    const RunSpec specs[4] = {
+    const RunSpec legends[4] = {
         {site.prefecture + site.municipality + QLatin1Char(' ') + site.coordinateText + QStringLiteral("用"), {},
          8, R + 3, north, east, 3.5 * h8},
         {QStringLiteral("(C)Vandrel ") + texts.date, {}, 8, R + 3, north, west, 2.5 * h8},
@@ -144,8 +144,8 @@ std::vector<RimRun> LayOutRimLegends(const Canvas& canvas, const ChartGeometry& 
         {planets, {Planet::Saturn, Planet::Jupiter, Planet::Mars, Planet::Venus}, 9, R + 4, lowerGlue, east, 2.5 * h9},
     };
     std::vector<RimRun> runs;
-    for (const RunSpec& spec : specs)
-        runs.push_back(PlaceRun(canvas, spec, labelHalf));
+    for (const RunSpec& legend : legends)
+        runs.push_back(PlaceRun(canvas, legend, labelHalf));
     return runs;
 }
 

@@ -49,8 +49,6 @@ ToolColourGroup::ToolColourGroup(const QString& caption, const QString& prefix, 
 
     picker_->setObjectName(QStringLiteral("ucClrComDlg1"));
     picker_->hide();
-    // The picker's cancel event tells a cancel from choosing the same colour again.
-    picker_->setCancelError(true);
     connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
         if (id == CustomId)
             CustomClicked();
@@ -88,12 +86,7 @@ std::optional<Colour> ToolColourGroup::SelectedPreset() const
 
 void ToolColourGroup::CustomClicked()
 {
-    bool cancelled = false;
-    const auto connection =
-        connect(picker_, &ucClrComDlg::ErorrOccured, this, [&cancelled](qint32, const QString&) { cancelled = true; });
-    picker_->ShowColor();
-    disconnect(connection);
-    if (cancelled) {
+    if (!picker_->ShowColor()) {
         Select(shown_);
         return;
     }

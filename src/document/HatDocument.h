@@ -60,8 +60,7 @@ public:
     // The print request of the print dialog, and the printers with the current one.
     PrintRequest printRequest;
     PrinterChoice printerChoice;
-    bool LoadPending = false;
-    bool Undoing = false;
+    bool LoadPending = false; // an open is being carried out (custom colour options stay quiet)
 
     // The user's texts, lines and stamps, their counters and the undo log.
     Overlays overlays;

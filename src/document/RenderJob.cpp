@@ -104,17 +104,14 @@ std::optional<QByteArray> PrintedSheets(HatDocument& doc, QString& failure)
 
 // Draws the chart: the screen chart as PNG bytes, or the printed sheets as PDF bytes. Nothing,
 // with the reason, when a data file was missing or malformed (the chart would be incomplete).
-std::optional<QByteArray> DrawChart(HatDocument& doc, const QString& out, bool opened, QString& failure)
+std::optional<QByteArray> DrawChart(HatDocument& doc, const QString& out, QString& failure)
 {
     std::optional<QByteArray> bytes;
     if (IsPdf(out)) {
         bytes = PrintedSheets(doc, failure);
     } else {
-        // After --open the screen chart is drawn as the open's redraw draws it, with the loaded
-        // texts and lines.
-        doc.LoadPending = opened;
+        // The screen chart, with the texts and lines of an opened hat file drawn over it.
         RedrawChart(doc, true);
-        doc.LoadPending = false;
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         if (doc.screen.Image().save(&buffer, "PNG", PngQuality))
@@ -239,7 +236,7 @@ QString RunRenderJob(const RenderJob& job, const QString& programDir, QDate toda
         if (const QString missing = MissingChoice(doc.controls); !missing.isEmpty())
             return QStringLiteral("cannot draw the chart: %1").arg(missing);
         QString failure;
-        const std::optional<QByteArray> bytes = DrawChart(doc, job.out, !job.open.isEmpty(), failure);
+        const std::optional<QByteArray> bytes = DrawChart(doc, job.out, failure);
         if (!bytes)
             return failure;
         chart = *bytes;

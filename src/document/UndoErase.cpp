@@ -27,14 +27,12 @@ bool UndoLast(HatDocument& doc)
     Overlays& o = doc.overlays;
     if (o.UndoCount < 1)
         return false;
-    doc.Undoing = true;
     ClearSlot(o, o.UndoLog[o.UndoCount]);
     o.UndoLog[o.UndoCount] = {};
     --o.UndoCount;
     // The counters stay: the freed slot is skipped by drawing and saving and not handed out again.
     doc.printing = false;
     RedrawChart(doc, true);
-    doc.Undoing = false;
     return true;
 }
 

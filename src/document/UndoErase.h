@@ -6,8 +6,8 @@ namespace orv {
 
 class HatDocument;
 
-// Removes the overlay of the newest undo entry and redraws the chart on the screen (with Undoing
-// set meanwhile). False, with nothing changed and nothing drawn, when the undo log is empty.
+// Removes the overlay of the newest undo entry and redraws the chart on the screen with the marks
+// that remain. False, with nothing changed and nothing drawn, when the undo log is empty.
 bool UndoLast(HatDocument& document);
 
 // Clears the screen picture (the chart goes too, until the next redraw), every text, line and

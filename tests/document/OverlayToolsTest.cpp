@@ -186,7 +186,6 @@ TEST(UndoErase, UndoRemovesNewestFirstAndKeepsSlotNumbers)
     EXPECT_TRUE(UndoLast(*doc));
     EXPECT_TRUE(doc->overlays.ChujiStamps[1].file.isEmpty());
     EXPECT_FALSE(doc->overlays.UsrTexts[1].text.isEmpty());
-    EXPECT_FALSE(doc->Undoing);
     EXPECT_TRUE(UndoLast(*doc));
     EXPECT_TRUE(UndoLast(*doc));
     EXPECT_TRUE(doc->overlays.UsrLines[1].marker.isEmpty());

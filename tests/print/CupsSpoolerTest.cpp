@@ -184,7 +184,9 @@ TEST(CupsSpooler, CopiesArriveAsOneDocumentPerSheetAndFailuresAreNamed)
     doc->printRequest.PrintCopies = 2;
     doc->printRequest.PrintPending = true;
     QStringList failures;
-    RunPendingRequests(*doc, {[&](const QString& m) { failures << m; }, {}});
+    RequestHooks hooks;
+    hooks.reportFailure = [&](const QString& m) { failures << m; };
+    RunPendingRequests(*doc, hooks);
     EXPECT_TRUE(failures.isEmpty()) << failures.join(' ').toStdString();
     EXPECT_FALSE(doc->printRequest.PrintPending);
 

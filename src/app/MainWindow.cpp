@@ -4,6 +4,7 @@
 #include "app/AppTexts.h"
 #include "app/ChartPreview.h"
 #include "app/ChartView.h"
+#include "app/WindowPlacement.h"
 #include "app/HelpWindow.h"
 #include "app/WindowMemory.h"
 #include "colour/ColourValue.h"
@@ -319,18 +320,14 @@ void MainWindow::BtnHelp_Click()
         help_ = new HelpWindow(QDir(doc_->data.ProgramDir()).filePath(HelpFileName), this);
     else
         help_->ShowContents();
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    ShowInFront(*help_);
 }
 
 void MainWindow::mnuVer_Click()
 {
     if (!about_)
         about_ = new AboutBox(this);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    ShowInFront(*about_);
 }
 
 void MainWindow::BtnExit_Click()
@@ -373,18 +370,14 @@ void MainWindow::BtnPrint_Click()
         print_ = new frmPrint(*doc_, this);
         connect(print_, &QDialog::finished, this, &MainWindow::RunRequestsNow);
     }
-    print_->show();
-    print_->raise();
-    print_->activateWindow();
+    ShowInFront(*print_);
 }
 
 void MainWindow::BtnPrtset_Click()
 {
     if (!printerSet_)
         printerSet_ = new frmPrinter(*doc_, this);
-    printerSet_->show();
-    printerSet_->raise();
-    printerSet_->activateWindow();
+    ShowInFront(*printerSet_);
 }
 
 // 印刷プレビュー from the menu: one copy, as the print window starts with.

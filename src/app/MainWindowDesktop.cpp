@@ -105,9 +105,7 @@ void MainWindow::BringToFront()
 {
     if (isMinimized())
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void MainWindow::HatFileDone(const QString& path)

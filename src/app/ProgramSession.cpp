@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/CoverWindow.h"
 #include "app/MainWindow.h"
+#include "app/WindowPlacement.h"
 #include "document/HatDocument.h"
 #include "render/DataFolder.h"
 #include "settings/SiteTable.h"
@@ -78,9 +79,7 @@ void ProgramSession::Raise()
     if (window_) {
         window_->BringToFront();
     } else if (cover_) {
-        cover_->show();
-        cover_->raise();
-        cover_->activateWindow();
+        ShowInFront(*cover_);
     }
 }
 

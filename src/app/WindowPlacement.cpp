@@ -1,5 +1,7 @@
 #include "app/WindowPlacement.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -25,6 +27,21 @@ void PlaceWindow(QWidget& window, QSize wanted, const QByteArray& saved)
         return;
     }
     window.setGeometry(FittedWindowRect(wanted, screen->availableGeometry()));
+}
+
+void ShowInFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+QDialogButtonBox* OkCancelButtons(QDialog& dialog)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
 }
 
 } // namespace orv

@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+class QDialog;
+class QDialogButtonBox;
 class QWidget;
 
 namespace orv {
@@ -17,5 +19,11 @@ QRect FittedWindowRect(QSize wanted, QRect available);
 // Gives the window its saved geometry, or a fitted first one on its screen when none was saved
 // or the saved one cannot be restored.
 void PlaceWindow(QWidget& window, QSize wanted, const QByteArray& saved);
+
+// Shows a modeless window in front of the others, with the keyboard focus.
+void ShowInFront(QWidget& window);
+
+// The OK and Cancel row of a dialog, wired to its accept and reject.
+QDialogButtonBox* OkCancelButtons(QDialog& dialog);
 
 } // namespace orv

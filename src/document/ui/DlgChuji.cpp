@@ -1,5 +1,7 @@
 #include "document/ui/DlgChuji.h"
 
+#include "app/WindowPlacement.h"
+
 #include "document/StampTool.h"
 
 #include <QComboBox>
@@ -48,9 +50,7 @@ DlgChuji::DlgChuji(StampTool& tool, QWidget* parent) : QDialog(parent), tool_(to
     scaleRow->addWidget(new QLabel(QStringLiteral("%"), this));
     scaleRow->addStretch(1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DlgChuji::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DlgChuji::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(turnFrame);
@@ -61,9 +61,7 @@ DlgChuji::DlgChuji(StampTool& tool, QWidget* parent) : QDialog(parent), tool_(to
 void DlgChuji::Open()
 {
     scales_->setCurrentIndex(DefaultScaleEntry);
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void DlgChuji::accept()

@@ -1,5 +1,7 @@
 #include "document/ui/DlgDrawLine.h"
 
+#include "app/WindowPlacement.h"
+
 #include "document/LineTool.h"
 #include "document/ui/ToolColourGroup.h"
 
@@ -29,9 +31,7 @@ DlgDrawLine::DlgDrawLine(LineTool& tool, QWidget* parent)
     widthRow->addWidget(widths_);
     widthRow->addStretch(1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DlgDrawLine::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DlgDrawLine::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(colours_);
@@ -44,9 +44,7 @@ void DlgDrawLine::Open()
     tool_.LineDlgOK = false;
     widths_->setCurrentIndex(tool_.CurLineWidth > 0 ? tool_.CurLineWidth - 1 : 0);
     colours_->ShowCurrent();
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void DlgDrawLine::accept()

@@ -1,5 +1,7 @@
 #include "document/ui/DlgUsrText.h"
 
+#include "app/WindowPlacement.h"
+
 #include "document/TextTool.h"
 #include "document/ui/ToolColourGroup.h"
 
@@ -39,9 +41,7 @@ DlgUsrText::DlgUsrText(TextTool& tool, QWidget* parent)
     form->addRow(QStringLiteral("文字色"), colours_);
     form->addRow(QStringLiteral("文字サイズ"), sizes_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DlgUsrText::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DlgUsrText::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -55,9 +55,7 @@ void DlgUsrText::Open()
     tool_.TextDlgOK = false;
     sizes_->setCurrentIndex(tool_.CurTextSize > 0 ? tool_.CurTextSize - SmallestTextSize : DefaultSizeEntry);
     colours_->ShowCurrent();
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
     text_->setFocus();
 }
 

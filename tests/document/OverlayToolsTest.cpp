@@ -56,6 +56,17 @@ void WaitStamp(HatDocument& doc, int turn, int16_t scale)
     ASSERT_TRUE(PrepareChujiPreview(doc));
 }
 
+// A drawn chart with a line and a text placed on it, in that order.
+std::unique_ptr<HatDocument> ChartWithLineAndText()
+{
+    auto doc = DrawnDocument();
+    ArmLineByMenu(*doc, 2, 0);
+    DrawLineGesture(*doc, false, {100, 100}, {200, 200});
+    WaitText(*doc, QStringLiteral("星"), 12, 0);
+    PlaceUsrText(*doc, 150, 150);
+    return doc;
+}
+
 QStringList PrintedCalls(HatDocument& doc, const char* operation)
 {
     RecordingCanvas printer(2.4);
@@ -175,11 +186,7 @@ TEST(StampTool, PreviewScalesWithTheChosenPercentAndEveryStampPrints)
 
 TEST(UndoErase, UndoRemovesNewestFirstAndKeepsSlotNumbers)
 {
-    auto doc = DrawnDocument();
-    ArmLineByMenu(*doc, 2, 0);
-    DrawLineGesture(*doc, false, {100, 100}, {200, 200});
-    WaitText(*doc, QStringLiteral("星"), 12, 0);
-    PlaceUsrText(*doc, 150, 150);
+    auto doc = ChartWithLineAndText();
     WaitStamp(*doc, 0, 100);
     PlaceChujiStamp(*doc, 300, 300);
 
@@ -201,11 +208,7 @@ TEST(UndoErase, UndoRemovesNewestFirstAndKeepsSlotNumbers)
 
 TEST(UndoErase, EraseClearsPictureMarksCountersAndTheUndoLog)
 {
-    auto doc = DrawnDocument();
-    ArmLineByMenu(*doc, 2, 0);
-    DrawLineGesture(*doc, false, {100, 100}, {200, 200});
-    WaitText(*doc, QStringLiteral("星"), 12, 0);
-    PlaceUsrText(*doc, 150, 150);
+    auto doc = ChartWithLineAndText();
     EraseOverlays(*doc);
     EXPECT_EQ(doc->overlays.UndoCount, 0);
     EXPECT_EQ(doc->overlays.LineCount, 0);
